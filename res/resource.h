@@ -1,0 +1,2 @@
+// Resource ids of XJNTrayNotifications.dll.
+#pragma once
