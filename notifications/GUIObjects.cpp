@@ -2,6 +2,8 @@
 
 #include "winframe/ModuleInstance.h"
 
+#include <initializer_list>
+
 namespace {
 
 HFONT MakeFont(int height, int weight, const wchar_t* face, bool underline = false)
@@ -63,8 +65,12 @@ COLORREF CGUIObjects::GetButtonTextColour(int stateIndex) const
     return stateIndex >= 0 && stateIndex < 5 ? m_buttonTextColours[stateIndex] : m_buttonTextColours[0];
 }
 
+namespace {
+// Built while the library loads, before any export runs, so pop-ups on any thread only read it.
+CGUIObjects g_guiObjects;
+} // namespace
+
 CGUIObjects& GUIObjects()
 {
-    static CGUIObjects objects;
-    return objects;
+    return g_guiObjects;
 }
