@@ -1,0 +1,151 @@
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+// Owners for the GDI handles a control makes while it draws: each frees its handle once.
+
+// A GDI object (bitmap, font, pen, brush, region) that is deleted with its owner.
+template <class Handle>
+class ScopedGdiObject
+{
+public:
+    ScopedGdiObject() = default;
+    explicit ScopedGdiObject(Handle handle) : m_handle(handle) {}
+    ~ScopedGdiObject() { Reset(); }
+    ScopedGdiObject(ScopedGdiObject&& other) noexcept : m_handle(other.Release()) {}
+    ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept
+    {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+
+    Handle Get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != nullptr; }
+    Handle Release() { return std::exchange(m_handle, nullptr); }
+    void Reset(Handle handle = nullptr)
+    {
+        if (m_handle && m_handle != handle)
+            DeleteObject(m_handle);
+        m_handle = handle;
+    }
+
+private:
+    Handle m_handle = nullptr;
+};
+
+using ScopedBitmap = ScopedGdiObject<HBITMAP>;
+using ScopedFont = ScopedGdiObject<HFONT>;
+using ScopedPen = ScopedGdiObject<HPEN>;
+using ScopedBrush = ScopedGdiObject<HBRUSH>;
+using ScopedRegion = ScopedGdiObject<HRGN>;
+
+// An icon that is destroyed with its owner.
+class ScopedIcon
+{
+public:
+    ScopedIcon() = default;
+    explicit ScopedIcon(HICON icon) : m_icon(icon) {}
+    ~ScopedIcon() { Reset(); }
+    ScopedIcon(const ScopedIcon&) = delete;
+    ScopedIcon& operator=(const ScopedIcon&) = delete;
+
+    HICON Get() const { return m_icon; }
+    void Reset(HICON icon = nullptr)
+    {
+        if (m_icon && m_icon != icon)
+            DestroyIcon(m_icon);
+        m_icon = icon;
+    }
+
+private:
+    HICON m_icon = nullptr;
+};
+
+// A memory DC (CreateCompatibleDC), deleted with its owner.
+class ScopedMemoryDC
+{
+public:
+    explicit ScopedMemoryDC(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)) {}
+    ~ScopedMemoryDC()
+    {
+        if (m_dc)
+            DeleteDC(m_dc);
+    }
+    ScopedMemoryDC(const ScopedMemoryDC&) = delete;
+    ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
+
+    HDC Get() const { return m_dc; }
+    explicit operator bool() const { return m_dc != nullptr; }
+
+private:
+    HDC m_dc;
+};
+
+// A window's DC (GetDC or GetWindowDC; null window = the screen), released with its owner.
+class ScopedWindowDC
+{
+public:
+    enum Area { Client, Whole };
+    explicit ScopedWindowDC(HWND window, Area area = Client)
+        : m_window(window), m_dc(area == Client ? GetDC(window) : GetWindowDC(window))
+    {
+    }
+    ~ScopedWindowDC()
+    {
+        if (m_dc)
+            ReleaseDC(m_window, m_dc);
+    }
+    ScopedWindowDC(const ScopedWindowDC&) = delete;
+    ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
+
+    HDC Get() const { return m_dc; }
+    explicit operator bool() const { return m_dc != nullptr; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+};
+
+// Selects an object into a DC for the owner's lifetime, then puts the previous one back.
+class ScopedSelection
+{
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelection()
+    {
+        if (m_previous && m_previous != HGDI_ERROR)
+            SelectObject(m_dc, m_previous);
+    }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+    // False when the object could not be selected (an invalid handle).
+    bool Succeeded() const { return m_previous && m_previous != HGDI_ERROR; }
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+// Saves a DC's whole state (clip region, colours, modes, selections) and restores it on exit,
+// so that drawing into a caller's DC leaves it as it came.
+class ScopedDCState
+{
+public:
+    explicit ScopedDCState(HDC dc) : m_dc(dc), m_saved(SaveDC(dc)) {}
+    ~ScopedDCState()
+    {
+        if (m_saved)
+            RestoreDC(m_dc, m_saved);
+    }
+    ScopedDCState(const ScopedDCState&) = delete;
+    ScopedDCState& operator=(const ScopedDCState&) = delete;
+
+private:
+    HDC m_dc;
+    int m_saved;
+};
