@@ -112,6 +112,8 @@ bool CSkinButton::SetBitmapStrip(HBITMAP strip, WORD width, WORD height, WORD bo
         }
         BuildStateImage(i, frame.Get(), width, height, border, resizeFlag == 1);
     }
+    // A button disabled or focused before it had images shows them now.
+    UpdateState(0, true, false);
     return true;
 }
 
@@ -139,6 +141,7 @@ bool CSkinButton::SetStateBitmaps(HBITMAP normal, HBITMAP hot, HBITMAP pressed, 
         BuildStateImage(i, frames[i], width, height, border, resizeFlag == 1);
         any = true;
     }
+    UpdateState(0, true, false);
     return any;
 }
 
@@ -445,10 +448,13 @@ void CSkinButton::OnLeftButtonUp()
         EndPress();
 }
 
-void CSkinButton::OnCaptureChanged()
+void CSkinButton::OnCaptureChanged(HWND newOwner)
 {
     m_capturedWithButtonDown = false;
-    SendNotification(m_leaveCode);
+    // The standard procedure takes the capture again on a press: the pointer has not left,
+    // so the parent hears of a leave only once, when the capture really goes.
+    if (newOwner != m_hWnd)
+        SendNotification(m_leaveCode);
     m_flags &= m_mouseInside ? ~FlagHot : ~(FlagHot | FlagPressed);
     UpdateState(0, true, false);
 }
@@ -544,7 +550,7 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
         UpdateState(FlagDisabled, wParam == FALSE, false);
         return false;
     case WM_CAPTURECHANGED:
-        OnCaptureChanged();
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         return false;
     case WM_GETDLGCODE:
         result = (m_flags & FlagDefault) ? DLGC_BUTTON | DLGC_DEFPUSHBUTTON : DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;

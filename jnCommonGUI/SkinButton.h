@@ -83,7 +83,7 @@ private:
 
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
     void OnLeftButtonUp();
-    void OnCaptureChanged();
+    void OnCaptureChanged(HWND newOwner);
     void OnSize();
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
 

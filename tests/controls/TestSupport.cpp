@@ -1,0 +1,367 @@
+#include "TestSupport.h"
+
+#include <gdiplus.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace testing_controls {
+
+const COLORREF kStateColours[5] = {RGB(40, 90, 200), RGB(60, 170, 60), RGB(200, 60, 40), RGB(150, 150, 150),
+                                   RGB(230, 200, 40)};
+
+COLORREF EdgeColour(COLORREF face)
+{
+    return RGB(GetRValue(face) / 2, GetGValue(face) / 2, GetBValue(face) / 2);
+}
+
+Dib::Dib(int width, int height, COLORREF fill) : m_width(width), m_height(height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<std::uint32_t*>(bits);
+    m_dc = CreateCompatibleDC(nullptr);
+    m_previous = SelectObject(m_dc, m_bitmap);
+    Fill(fill);
+}
+
+Dib::~Dib()
+{
+    if (m_dc)
+    {
+        SelectObject(m_dc, m_previous);
+        DeleteDC(m_dc);
+    }
+    if (m_bitmap)
+        DeleteObject(m_bitmap);
+}
+
+HBITMAP Dib::Detach()
+{
+    SelectObject(m_dc, m_previous);
+    DeleteDC(m_dc);
+    m_dc = nullptr;
+    HBITMAP bitmap = m_bitmap;
+    m_bitmap = nullptr;
+    return bitmap;
+}
+
+COLORREF Dib::At(int x, int y) const
+{
+    GdiFlush();
+    const std::uint32_t pixel = m_bits[y * m_width + x];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::uint8_t Dib::AlphaAt(int x, int y) const
+{
+    GdiFlush();
+    return static_cast<std::uint8_t>(m_bits[y * m_width + x] >> 24);
+}
+
+void Dib::Set(int x, int y, COLORREF colour, std::uint8_t alpha)
+{
+    GdiFlush();
+    m_bits[y * m_width + x] = (static_cast<std::uint32_t>(alpha) << 24) | (GetRValue(colour) << 16) |
+                              (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+void Dib::Fill(COLORREF colour, std::uint8_t alpha)
+{
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            Set(x, y, colour, alpha);
+}
+
+HBITMAP MakeStrip(int width, int frameHeight, int frameCount, int bitsPerPixel)
+{
+    const int height = frameHeight * frameCount;
+    Dib strip(width, height);
+    for (int frame = 0; frame < frameCount; ++frame)
+    {
+        const COLORREF face = kStateColours[frame % 5];
+        const int top = frame * frameHeight;
+        for (int y = 0; y < frameHeight; ++y)
+            for (int x = 0; x < width; ++x)
+            {
+                const bool edge = x < 3 || y < 3 || x >= width - 3 || y >= frameHeight - 3;
+                strip.Set(x, top + y, edge ? EdgeColour(face) : face);
+            }
+        for (int cornerY : {0, frameHeight - 1})
+            for (int cornerX : {0, width - 1})
+            {
+                const int stepX = cornerX ? -1 : 1, stepY = cornerY ? -1 : 1;
+                strip.Set(cornerX, top + cornerY, kMagenta);
+                strip.Set(cornerX + stepX, top + cornerY, kMagenta);
+                strip.Set(cornerX, top + cornerY + stepY, kMagenta);
+            }
+    }
+    if (bitsPerPixel == 32)
+        return strip.Detach();
+    // A section of the requested depth, as an image loaded with its own format gives.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, result);
+    BitBlt(dc, 0, 0, width, height, strip.Dc(), 0, 0, SRCCOPY);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return result;
+}
+
+HICON MakeIcon(int size, int border, COLORREF colour)
+{
+    Dib image(size, size, RGB(0, 0, 0));
+    image.Fill(RGB(0, 0, 0), 0);
+    for (int y = border; y < size - border; ++y)
+        for (int x = border; x < size - border; ++x)
+            image.Set(x, y, colour, 255);
+    // An all-zero mask: the alpha channel alone says what is transparent.
+    const std::vector<BYTE> maskBits(static_cast<std::size_t>((size + 15) / 16 * 2 * size), 0);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, maskBits.data());
+    HBITMAP colourBitmap = image.Detach();
+    ICONINFO info{TRUE, 0, 0, mask, colourBitmap};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colourBitmap);
+    return icon;
+}
+
+namespace {
+
+// An empty dialog template: the controls are added as windows at exact pixel places.
+std::vector<WORD> EmptyDialogTemplate()
+{
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    header->style = WS_POPUP | WS_VISIBLE;
+    header->dwExtendedStyle = WS_EX_TOPMOST;
+    header->cdit = 0;
+    return words;  // followed by no menu, the default class and an empty title
+}
+
+} // namespace
+
+TestDialog& TestDialog::Shared()
+{
+    static TestDialog dialog;
+    return dialog;
+}
+
+TestDialog::TestDialog()
+{
+    std::vector<WORD> words = EmptyDialogTemplate();
+    m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()),
+                                          nullptr, &TestDialog::Proc, reinterpret_cast<LPARAM>(this));
+    SetWindowPos(m_dialog, HWND_TOPMOST, 100, 100, 400, 300, SWP_SHOWWINDOW);
+    SetForegroundWindow(m_dialog);
+    PumpMessages();
+}
+
+TestDialog::~TestDialog()
+{
+    if (IsWindow(m_dialog))
+        DestroyWindow(m_dialog);
+}
+
+void TestDialog::Clear()
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(m_dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    for (HWND child : children)
+        DestroyWindow(child);
+    PumpMessages(1);
+    commands.clear();
+    notifies.clear();
+    staticBrush = nullptr;
+    SetForegroundWindow(m_dialog);
+    SetFocus(m_dialog);
+}
+
+HWND TestDialog::AddControl(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int width,
+                            int height, int id)
+{
+    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, m_dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                   nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return control;
+}
+
+int TestDialog::CountNotifies(UINT code) const
+{
+    return static_cast<int>(std::count_if(notifies.begin(), notifies.end(),
+                                          [code](const Notification& n) { return n.code == code; }));
+}
+
+INT_PTR CALLBACK TestDialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+    {
+        SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<TestDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return FALSE;
+    switch (message)
+    {
+    case WM_COMMAND:
+        self->commands.push_back(LOWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY:
+    {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        self->notifies.push_back({header->idFrom, header->code});
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<INT_PTR>(self->staticBrush);
+    default:
+        return FALSE;
+    }
+}
+
+void PumpMessages(int rounds)
+{
+    for (int round = 0; round < rounds; ++round)
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+}
+
+void PrintClient(HWND window, Dib& target)
+{
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()), PRF_CLIENT);
+    GdiFlush();
+}
+
+void CaptureScreen(HWND window, Dib& target)
+{
+    RECT area{};
+    GetWindowRect(window, &area);
+    HDC screen = GetDC(nullptr);
+    BitBlt(target.Dc(), 0, 0, target.Width(), target.Height(), screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+}
+
+namespace {
+
+bool PngEncoder(CLSID& encoder)
+{
+    UINT count = 0, size = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
+        return false;
+    std::vector<BYTE> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
+        return false;
+    for (UINT i = 0; i < count; ++i)
+        if (std::wstring(codecs[i].MimeType) == L"image/png")
+        {
+            encoder = codecs[i].Clsid;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool SavePng(const Dib& image, const std::wstring& path)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (slash != std::wstring::npos)
+        SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
+        return false;
+    bool saved = false;
+    {
+        GdiFlush();
+        Gdiplus::Bitmap bitmap(image.Bitmap(), nullptr);
+        CLSID encoder{};
+        saved = PngEncoder(encoder) && bitmap.Save(path.c_str(), &encoder, nullptr) == Gdiplus::Ok;
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return saved;
+}
+
+int CountGdiObjects()
+{
+    int count = 0;
+    for (UINT_PTR i = 1; i <= 0xFFFF; ++i)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)))
+            ++count;
+    return count;
+}
+
+TempFolder::TempFolder()
+{
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    m_path = std::wstring(base) + L"xjn_controls_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+             std::to_wstring(GetTickCount());
+    CreateDirectoryW(m_path.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder()
+{
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW((m_path + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(m_path.c_str());
+}
+
+bool FileExists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TraceCapture::TraceCapture() : CTraceModule(4)
+{
+    AddTraceModule(this);
+}
+
+TraceCapture::~TraceCapture()
+{
+    RemoveTraceModule(this);
+}
+
+void TraceCapture::Trace(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line)
+{
+    lines.push_back({type, message ? message : L"", source ? source : L"", line});
+}
+
+} // namespace testing_controls
