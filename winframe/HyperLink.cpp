@@ -395,6 +395,8 @@ bool CHyperLink::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM 
         result = 0;
         return true;
     case WM_SETFONT:
+        // The static keeps the font too, for whoever draws it after us; we draw, so no redraw there.
+        CallDefaultProc(WM_SETFONT, wParam, FALSE);
         UseNormalFont(wParam ? reinterpret_cast<HFONT>(wParam) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
         if (LOWORD(lParam))
             Repaint();

@@ -290,8 +290,12 @@ bool PngEncoder(CLSID& encoder)
 
 } // namespace
 
-bool SavePng(const Dib& image, const std::wstring& path)
+bool SavePng(const Dib& image, const std::wstring& relativePath)
 {
+    wchar_t full[MAX_PATH] = {};
+    if (!GetFullPathNameW(relativePath.c_str(), MAX_PATH, full, nullptr))
+        return false;
+    const std::wstring path(full);
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos)
         SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
