@@ -32,13 +32,6 @@ std::wstring VisualLines(HWND edit)
 
 } // namespace
 
-HWND CScrollEdit::Detach()
-{
-    HWND window = m_hWnd;
-    m_hWnd = nullptr;
-    return window;
-}
-
 void CScrollEdit::SetTextAndScrollBars(const wchar_t* text)
 {
     SetWindowTextW(m_hWnd, text ? text : L"");

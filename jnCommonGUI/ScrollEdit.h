@@ -12,7 +12,6 @@ public:
     CScrollEdit& operator=(const CScrollEdit&) = delete;
 
     void Attach(HWND window) { m_hWnd = window; }
-    HWND Detach();
 
     // Sets the text, then sizes the bars by the control's own (wrapped) lines.
     void SetTextAndScrollBars(const wchar_t* text);

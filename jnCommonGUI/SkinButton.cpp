@@ -72,12 +72,11 @@ HWND CSkinButton::Create(HWND parent, const RECT& rect, const wchar_t* text, DWO
     return button;
 }
 
-// The button draws itself from now on: it becomes owner-drawn, remembering a default style.
+// The button draws itself from now on. A default push button gets its look only when the
+// dialog says so (BM_SETSTYLE), as the dialog manager moves the default between buttons.
 void CSkinButton::TakeOverStyle()
 {
     const LONG style = GetWindowLongW(m_hWnd, GWL_STYLE);
-    if ((style & kButtonTypeMask) == BS_DEFPUSHBUTTON)
-        m_defaultStyle = true;
     SetWindowLongW(m_hWnd, GWL_STYLE, (style & ~kButtonTypeMask) | BS_OWNERDRAW);
     if (style & WS_DISABLED)
         UpdateState(FlagDisabled, true, false);
@@ -473,15 +472,9 @@ LRESULT CSkinButton::OnSetStyle(WPARAM wParam, LPARAM lParam)
 {
     const WPARAM type = wParam & kButtonTypeMask;
     if (type == BS_DEFPUSHBUTTON)
-    {
-        m_defaultStyle = true;
         UpdateState(FlagDefault, true, false);
-    }
     else if (type == BS_PUSHBUTTON)
-    {
-        m_defaultStyle = false;
         UpdateState(FlagDefault, false, false);
-    }
     return CallDefaultProc(BM_SETSTYLE, (wParam & ~static_cast<WPARAM>(kButtonTypeMask)) | BS_OWNERDRAW, lParam);
 }
 

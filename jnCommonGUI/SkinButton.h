@@ -108,7 +108,6 @@ private:
     bool m_mouseInside = false;
     bool m_capturedWithButtonDown = false;
     bool m_drawFocusFrame = true;
-    bool m_defaultStyle = false;
     bool m_focusedShowsDefault = false;
     bool m_secondTextWordBreak = false;
     HFONT m_secondTextFont = nullptr;

@@ -37,7 +37,6 @@ public:
     bool IsHovering() const { return m_hovering; }
     COLORREF GetLinkColour() const { return m_linkColour; }
     COLORREF GetVisitedColour() const { return m_visitedColour; }
-    HFONT GetNormalFont() const { return m_normalFont; }
     HFONT GetLinkFont() const { return m_linkFont; }
     HWND GetTooltip() const { return m_tooltip; }
 
