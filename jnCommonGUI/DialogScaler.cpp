@@ -121,8 +121,9 @@ void CDialogScaler::ApplyParsed(HWND dialog, const DialogTemplate& t, double ref
     if (toParentClient == 1)
         MapWindowPoints(nullptr, GetParent(dialog), reinterpret_cast<POINT*>(&frame), 2);
     AdjustWindowRectEx(&frame, t.style, t.menu.present, t.exStyle);
+    // Not activated: a notification must not take the keyboard from the user's application.
     SetWindowPos(dialog, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                 kSizeFlags);
+                 kSizeFlags | SWP_NOACTIVATE);
 
     for (const DialogTemplateItem& item : t.items)
     {

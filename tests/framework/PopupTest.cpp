@@ -130,7 +130,7 @@ TEST_P(PopupAtEdge, SlidesOutOfTheTaskbarAndBackStepByStep)
     EXPECT_EQ(frame.bottom - frame.top, kHeight);
     EXPECT_TRUE(Same(RegionBox(window), c.startRegion)) << Text(RegionBox(window));
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(GetActiveWindow(), nullptr) << "shown without taking the focus";
+    EXPECT_NE(GetActiveWindow(), window) << "shown without taking the focus";
 
     // Slide-in: ten pixels a tick, the last step shorter, always against the taskbar.
     int ticks = 0;
@@ -433,6 +433,51 @@ TEST(Popup, DestroyedWhileSlidingItLeavesNoWindowAndNoBitmap)
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&msg);  // a timer tick for the gone window must find nothing to do
     EXPECT_EQ(LiveGdiObjects(OBJ_BITMAP), bitmaps);
+}
+
+} // namespace
+
+namespace {
+
+// A pop-up whose template is missing, and one that never loads a background.
+class CMissingTemplatePopup : public CTrayNotification<CMissingTemplatePopup>
+{
+public:
+    enum { IDD = 4711 };
+    void DrawContent(HDC) override {}
+};
+
+class CBarePopup : public CTrayNotification<CBarePopup>
+{
+public:
+    enum { IDD = IDD_SHUTDOWN_WARNING };
+    void DrawContent(HDC) override {}
+};
+
+TEST(PopupWithoutItsResources, AMissingTemplateShowsNothing)
+{
+    CMissingTemplatePopup popup;
+    popup.SetTaskbarProbes(TaskbarAt(kEdgeBottom));
+    EXPECT_EQ(popup.Show(nullptr), 0);
+    EXPECT_EQ(popup.m_hWnd, nullptr);
+    EXPECT_FALSE(popup.Hide());
+}
+
+TEST(PopupWithoutItsResources, NoBackgroundMeansNothingToSlide)
+{
+    CBarePopup popup;
+    popup.SetTaskbarProbes(TaskbarAt(kEdgeBottom));
+    popup.Show(nullptr);
+    ASSERT_NE(popup.m_hWnd, nullptr);
+    EXPECT_EQ(popup.BackgroundBitmap(), nullptr);
+    SendMessageW(popup.m_hWnd, WM_TIMER, kSlideInTimer, 0);
+    EXPECT_TRUE(popup.IsFullyShown());
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    SendMessageW(popup.m_hWnd, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);  // paints without a background
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(popup.Hide());
 }
 
 } // namespace
