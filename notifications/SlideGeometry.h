@@ -15,7 +15,7 @@ bool IsTaskbarEdge(unsigned long edge);
 // What the slide works with: the taskbar, the pop-up's size and the pace.
 struct SlideParams
 {
-    int edge = kEdgeBottom;
+    int edge = kEdgeLeft;
     RECT taskbar = {};  // screen coordinates
     int width = 0;
     int height = 0;
