@@ -35,20 +35,44 @@ bool ReturnsDirectly(UINT message)
 
 CDialogImplBase::~CDialogImplBase()
 {
-    // A window must not outlive the object that answers its messages.
+    // A window must not outlive the object that answers its messages. The derived classes that
+    // handle them are already gone here, so the window is let go before it is destroyed.
     if (m_hWnd)
-        DestroyWindow();
+    {
+        HWND window = m_hWnd;
+        winframe::UnbindObject(window);
+        m_hWnd = nullptr;
+        ::DestroyWindow(window);
+    }
 }
 
-HWND CDialogImplBase::Create(HINSTANCE instance, WORD templateId, HWND parent, LPARAM initParam)
+template <class MakeWindow>
+HWND CDialogImplBase::CreateWith(MakeWindow makeWindow)
 {
     if (m_hWnd)
         return nullptr;
     CDialogImplBase* outer = t_creating;
     t_creating = this;
-    HWND window = CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, GetDialogProc(), initParam);
+    HWND window = makeWindow();
     t_creating = outer;
     return window;
+}
+
+HWND CDialogImplBase::Create(HINSTANCE instance, WORD templateId, HWND parent, LPARAM initParam)
+{
+    return CreateWith([&] {
+        return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, GetDialogProc(), initParam);
+    });
+}
+
+HWND CDialogImplBase::CreateIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent,
+                                     LPARAM initParam)
+{
+    if (!dialogTemplate)
+        return nullptr;
+    return CreateWith([&] {
+        return CreateDialogIndirectParamW(instance, dialogTemplate, parent, GetDialogProc(), initParam);
+    });
 }
 
 BOOL CDialogImplBase::DestroyWindow()

@@ -14,6 +14,8 @@ public:
 
     // initParam arrives as the lParam of WM_INITDIALOG.
     HWND Create(HINSTANCE instance, WORD templateId, HWND parent, LPARAM initParam);
+    // The same from a template in memory (DWORD-aligned, as CreateDialogIndirectParamW wants it).
+    HWND CreateIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent, LPARAM initParam);
     BOOL DestroyWindow();
 
     HWND m_hWnd = nullptr;
@@ -26,6 +28,8 @@ protected:
     virtual void OnFinalMessage(HWND window);
 
 private:
+    template <class MakeWindow>
+    HWND CreateWith(MakeWindow makeWindow);
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 

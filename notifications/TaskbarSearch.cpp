@@ -1,0 +1,178 @@
+#include "notifications/TaskbarSearch.h"
+
+#include "notifications/SlideGeometry.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kStoredSettingsMinSize = 40;
+constexpr int kFallbackTaskbarHeight = 34;
+const wchar_t kStuckRectsKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StuckRects2";
+const wchar_t kStuckRectsValue[] = L"Settings";
+
+DWORD Word(const std::vector<BYTE>& data, size_t index)
+{
+    DWORD value = 0;
+    std::memcpy(&value, data.data() + index * sizeof(DWORD), sizeof(DWORD));
+    return value;
+}
+
+bool AskAppBar(RECT& rect, UINT& edge)
+{
+    APPBARDATA data = {};
+    data.cbSize = sizeof(data);
+    if (!SHAppBarMessage(ABM_GETTASKBARPOS, &data))
+        return false;
+    rect = data.rc;
+    edge = data.uEdge;
+    return true;
+}
+
+bool AskTrayWindow(RECT& rect)
+{
+    HWND tray = FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr);
+    return tray && GetWindowRect(tray, &rect);
+}
+
+class RegistryKey
+{
+public:
+    RegistryKey(HKEY parent, const wchar_t* path, REGSAM access)
+    {
+        if (RegOpenKeyExW(parent, path, 0, access, &m_key) != ERROR_SUCCESS)
+            m_key = nullptr;
+    }
+    ~RegistryKey()
+    {
+        if (m_key)
+            RegCloseKey(m_key);
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    HKEY Get() const { return m_key; }
+
+private:
+    HKEY m_key = nullptr;
+};
+
+// Read into 40 bytes first; a longer value is read again at its reported size.
+bool ReadStoredSettings(std::vector<BYTE>& data, DWORD& type)
+{
+    RegistryKey key(HKEY_CURRENT_USER, kStuckRectsKey, KEY_READ | KEY_WOW64_64KEY);
+    if (!key.Get())
+        return false;
+    data.assign(kStoredSettingsMinSize, 0);
+    DWORD size = static_cast<DWORD>(data.size());
+    LONG status = RegQueryValueExW(key.Get(), kStuckRectsValue, nullptr, &type, data.data(), &size);
+    if (status == ERROR_MORE_DATA)
+    {
+        data.assign(size, 0);
+        status = RegQueryValueExW(key.Get(), kStuckRectsValue, nullptr, &type, data.data(), &size);
+    }
+    if (status != ERROR_SUCCESS)
+        return false;
+    data.resize(size);
+    return true;
+}
+
+bool AskMonitor(const RECT& rect, RECT& monitor)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    HMONITOR handle = MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY);
+    if (!handle || !GetMonitorInfoW(handle, &info))
+        return false;
+    monitor = info.rcMonitor;
+    return true;
+}
+
+bool AskWorkArea(RECT& workArea)
+{
+    return SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0) != FALSE;
+}
+
+bool StoredSettings(const TaskbarProbes& probes, StoredTaskbarSettings& settings)
+{
+    std::vector<BYTE> data;
+    DWORD type = REG_NONE;
+    return probes.storedSettings && probes.storedSettings(data, type) &&
+           ParseStoredTaskbarSettings(data, type, settings);
+}
+
+} // namespace
+
+bool ParseStoredTaskbarSettings(const std::vector<BYTE>& data, DWORD type, StoredTaskbarSettings& settings)
+{
+    if (type != REG_BINARY || data.size() < kStoredSettingsMinSize)
+        return false;
+    const DWORD edge = Word(data, 3);
+    if (!IsTaskbarEdge(edge))
+        return false;
+    settings.edge = edge;
+    settings.width = static_cast<int>(Word(data, 4));
+    settings.height = static_cast<int>(Word(data, 5));
+    settings.rect = {static_cast<LONG>(Word(data, 6)), static_cast<LONG>(Word(data, 7)),
+                     static_cast<LONG>(Word(data, 8)), static_cast<LONG>(Word(data, 9))};
+    return true;
+}
+
+RECT TaskbarOnMonitor(const RECT& monitor, const StoredTaskbarSettings& settings)
+{
+    RECT rect = monitor;
+    switch (settings.edge)
+    {
+    case kEdgeLeft:
+        rect.right = rect.left + settings.width;
+        break;
+    case kEdgeTop:
+        rect.bottom = rect.top + settings.height;
+        break;
+    case kEdgeRight:
+        rect.left = rect.right - settings.width;
+        break;
+    default:
+        rect.top = rect.bottom - settings.height;
+        break;
+    }
+    return rect;
+}
+
+TaskbarProbes SystemTaskbarProbes()
+{
+    return TaskbarProbes{AskAppBar, AskTrayWindow, ReadStoredSettings, AskMonitor, AskWorkArea};
+}
+
+RECT FindTaskbarRect(const TaskbarProbes& probes)
+{
+    RECT rect = {};
+    UINT edge = 0;
+    if (probes.appBar && probes.appBar(rect, edge))
+        return rect;
+    if (probes.trayWindow && probes.trayWindow(rect))
+        return rect;
+    StoredTaskbarSettings settings;
+    RECT monitor = {};
+    if (StoredSettings(probes, settings) && probes.monitorOf && probes.monitorOf(settings.rect, monitor))
+        return TaskbarOnMonitor(monitor, settings);
+    rect = {};
+    if (probes.workArea)
+        probes.workArea(rect);
+    rect.top = rect.bottom - kFallbackTaskbarHeight;
+    return rect;
+}
+
+int FindTaskbarEdge(const TaskbarProbes& probes)
+{
+    RECT rect = {};
+    UINT edge = 0;
+    // An edge outside 0..3 would leave the pop-up without a placement rule: ask the next source.
+    if (probes.appBar && probes.appBar(rect, edge) && IsTaskbarEdge(edge))
+        return static_cast<int>(edge);
+    StoredTaskbarSettings settings;
+    if (StoredSettings(probes, settings))
+        return static_cast<int>(settings.edge);
+    return kEdgeBottom;
+}

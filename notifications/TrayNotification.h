@@ -1,0 +1,239 @@
+#pragma once
+#include "notifications/DialogBase.h"
+#include "notifications/SlideGeometry.h"
+#include "notifications/TaskbarSearch.h"
+#include "winframe/Reflection.h"
+
+#include "Logvane.h"
+
+// Timers on a pop-up's window.
+constexpr UINT_PTR kSlideInTimer = 257;
+constexpr UINT_PTR kSlideOutTimer = 258;
+constexpr UINT_PTR kDisplayTimer = 259;
+
+// The notification pop-up: a borderless topmost tool window the size of its background bitmap,
+// placed against the taskbar's inner edge beside the notification area. It slides out of the
+// taskbar one step per tick, stays for its display time and slides back before it closes.
+//
+// T supplies IDD, a WM_INITDIALOG handler that calls SetBackgroundBitmap and ends with this
+// class's OnInitDialog, and DrawContent. T's ProcessWindowMessage sees every message first and
+// hands what it leaves to this class's.
+template <class T>
+class CTrayNotification : public CDialogBase<T>
+{
+public:
+    CTrayNotification() = default;
+    ~CTrayNotification() override = default;
+
+    // The template's handlers; the dialog base's handlers are not part of this chain.
+    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        switch (message)
+        {
+        case WM_PAINT:
+            OnPaint(reinterpret_cast<HDC>(wParam));
+            result = 0;
+            return true;
+        case WM_TIMER:
+            OnTimer(wParam);
+            result = 0;
+            return true;
+        case WM_ERASEBKGND:
+            result = 1;  // the paint covers everything
+            return true;
+        case WM_INITDIALOG:
+            result = OnInitDialog(wParam, lParam);
+            return true;
+        default:
+            return ReflectNotification(window, message, wParam, lParam, result);
+        }
+    }
+
+    // Hidden until Show places it; a topmost tool window has no taskbar button.
+    LRESULT OnInitDialog(WPARAM, LPARAM) override
+    {
+        HWND window = this->m_hWnd;
+        SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_VISIBLE);
+        SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+        return 0;
+    }
+
+    // Background and content are composed off screen and copied in one go.
+    virtual LRESULT OnPaint(HDC dc)
+    {
+        if (!dc)
+        {
+            CPaintDC paint(this->m_hWnd);
+            Compose(paint.Get());
+        }
+        else
+            Compose(dc);
+        return 1;
+    }
+
+    // The window takes the region of the visible rectangle and owns it from then on.
+    virtual BOOL ApplyRegion(BOOL redraw)
+    {
+        CGdiObject<HRGN> region(CreateRectRgnIndirect(&m_frame.visible));
+        const int applied = SetWindowRgn(this->m_hWnd, region.Get(), redraw);
+        if (applied)
+            region.Release();
+        return applied;
+    }
+
+    virtual LRESULT OnTimer(UINT_PTR id)
+    {
+        switch (id)
+        {
+        case kSlideInTimer:
+            SlideInTick();
+            break;
+        case kDisplayTimer:
+            KillTimer(this->m_hWnd, kDisplayTimer);
+            StartSlideOut();
+            break;
+        case kSlideOutTimer:
+            SlideOutTick();
+            break;
+        default:
+            break;
+        }
+        return 1;
+    }
+
+    virtual void DrawContent(HDC dc) = 0;
+
+    virtual void Close() { this->DestroyWindow(); }
+
+    // Creates the window, places its first strip against the taskbar and starts the slide-in.
+    virtual LRESULT Show(HWND parent)
+    {
+        if (this->m_hWnd)
+            return 0;
+        m_fullyShown = false;
+        m_slidingOut = false;
+        if (!this->Create(parent, 0))
+        {
+            WriteTraceEx(TRACE_ERROR, L"CTrayNotification::Show - cannot create the dialog", L".\\TrayNotification",
+                         __LINE__);
+            return 0;
+        }
+        m_slide.taskbar = FindTaskbarRect(m_probes);
+        m_slide.edge = FindTaskbarEdge(m_probes);
+        BITMAP bitmap = {};
+        if (m_background && GetObjectW(m_background.Get(), sizeof(bitmap), &bitmap))
+        {
+            m_slide.height = bitmap.bmHeight;
+            m_slide.width = bitmap.bmWidth;
+        }
+        m_frame = InitialPlacement(m_slide);
+        ApplyRegion(FALSE);
+        SetWindowPos(this->m_hWnd, HWND_TOPMOST, m_frame.position.x, m_frame.position.y, m_slide.width, m_slide.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+        SetTimer(this->m_hWnd, kSlideInTimer, m_tickPeriod, nullptr);
+        return 0;
+    }
+
+    // Starts the slide-out once the pop-up is fully shown; before that it changes nothing.
+    virtual bool Hide()
+    {
+        if (!m_fullyShown || !this->m_hWnd)
+            return false;
+        KillTimer(this->m_hWnd, kSlideInTimer);
+        KillTimer(this->m_hWnd, kDisplayTimer);
+        StartSlideOut();
+        return true;
+    }
+
+    void SetDisplayTime(DWORD milliseconds) { m_displayTime = milliseconds; }
+
+    void SetBackgroundBitmap(UINT id)
+    {
+        m_background.Reset(static_cast<HBITMAP>(
+            LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+    }
+
+    // Where the taskbar search asks; tests put their own sources here.
+    void SetTaskbarProbes(TaskbarProbes probes) { m_probes = std::move(probes); }
+
+    DWORD DisplayTime() const { return m_displayTime; }
+    bool IsFullyShown() const { return m_fullyShown; }
+    const SlideParams& Slide() const { return m_slide; }
+    const SlideFrame& Frame() const { return m_frame; }
+    UINT TickPeriod() const { return m_tickPeriod; }
+    HBITMAP BackgroundBitmap() const { return m_background.Get(); }
+
+protected:
+    // The timers go with the window: kill them while the handle is still valid.
+    void OnWindowRelease(HWND window) override
+    {
+        for (UINT_PTR id : {kSlideInTimer, kSlideOutTimer, kDisplayTimer})
+            KillTimer(window, id);
+        CDialogBase<T>::OnWindowRelease(window);
+    }
+
+private:
+    void SlideInTick()
+    {
+        if (m_fullyShown || m_slidingOut)
+            return;  // a tick that was already on its way
+        const bool finished = SlideInStep(m_slide, m_frame);
+        ApplyRegion(FALSE);
+        SetWindowPos(this->m_hWnd, nullptr, m_frame.position.x, m_frame.position.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        InvalidateRect(this->m_hWnd, nullptr, TRUE);
+        if (!finished)
+            return;
+        KillTimer(this->m_hWnd, kSlideInTimer);
+        m_fullyShown = true;
+        if (m_displayTime > 0)
+            SetTimer(this->m_hWnd, kDisplayTimer, m_displayTime, nullptr);
+    }
+
+    void StartSlideOut()
+    {
+        m_slidingOut = true;
+        SetTimer(this->m_hWnd, kSlideOutTimer, m_tickPeriod, nullptr);
+    }
+
+    void SlideOutTick()
+    {
+        if (!m_slidingOut)
+            return;
+        if (SlideOutStep(m_slide, m_frame))
+        {
+            KillTimer(this->m_hWnd, kSlideOutTimer);
+            Close();
+            return;
+        }
+        ApplyRegion(TRUE);
+        SetWindowPos(this->m_hWnd, nullptr, m_frame.position.x, m_frame.position.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
+    }
+
+    void Compose(HDC target)
+    {
+        RECT client = {};
+        GetClientRect(this->m_hWnd, &client);
+        CMemoryDC surface(target);
+        CGdiObject<HBITMAP> image(CreateCompatibleBitmap(target, client.right, client.bottom));
+        CSelectedObject selectedImage(surface.Get(), image.Get());
+        if (m_background)
+        {
+            CMemoryDC source(target);
+            CSelectedObject selectedBackground(source.Get(), m_background.Get());
+            BitBlt(surface.Get(), 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
+        }
+        DrawContent(surface.Get());
+        BitBlt(target, 0, 0, client.right, client.bottom, surface.Get(), 0, 0, SRCCOPY);
+    }
+
+    DWORD m_displayTime = 0;         // 0: shown until Hide
+    SlideParams m_slide;             // edge, taskbar, size, step 10, margin 0
+    SlideFrame m_frame;              // position and visible rectangle
+    bool m_fullyShown = false;
+    bool m_slidingOut = false;
+    UINT m_tickPeriod = 10;
+    CGdiObject<HBITMAP> m_background;
+    TaskbarProbes m_probes = SystemTaskbarProbes();
+};
