@@ -12,8 +12,8 @@ const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // would validate the window and swallow a paint that is due.
 SIZE MeasureBaseUnits(HWND window, HFONT font)
 {
-    CWindowDC dc(window);
-    CSelectedObject selected(dc.Get(), font);
+    ScopedWindowDC dc(window);
+    ScopedSelection selected(dc.Get(), font);
     SIZE alphabet = {};
     TEXTMETRICA metrics = {};
     GetTextExtentPointA(dc.Get(), kAlphabet, static_cast<int>(sizeof(kAlphabet) - 1), &alphabet);
@@ -23,8 +23,8 @@ SIZE MeasureBaseUnits(HWND window, HFONT font)
 
 TEXTMETRICA MetricsOf(HWND window, HFONT font)
 {
-    CWindowDC dc(window);
-    CSelectedObject selected(dc.Get(), font);
+    ScopedWindowDC dc(window);
+    ScopedSelection selected(dc.Get(), font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc.Get(), &metrics);
     return metrics;
@@ -63,7 +63,7 @@ int DialogUnitsToPixels(int units, int baseUnit, int perBaseUnit)
 
 bool ScreenIsAt96Dpi()
 {
-    CWindowDC screen(nullptr);
+    ScopedWindowDC screen(nullptr);
     return GetDeviceCaps(screen.Get(), LOGPIXELSX) == kReferenceDpi &&
            GetDeviceCaps(screen.Get(), LOGPIXELSY) == kReferenceDpi;
 }
@@ -137,7 +137,7 @@ void CDialogScaler::ApplyParsed(HWND dialog, const DialogTemplate& t, double ref
         if (m_fonts.count(item.id))
             continue;
         const TEXTMETRICA metrics = MetricsOf(control, m_scaledFont.Get());
-        CGdiObject<HFONT> controlFont(CreateFontFor(height, metrics.tmWeight, metrics.tmItalic != 0,
+        ScopedGdiObject<HFONT> controlFont(CreateFontFor(height, metrics.tmWeight, metrics.tmItalic != 0,
                                                     metrics.tmUnderlined != 0, metrics.tmStruckOut != 0,
                                                     metrics.tmCharSet, PitchAndFamilyOf(metrics), font.faceName));
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont.Get()), TRUE);

@@ -48,7 +48,7 @@ bool CSkinButton::SubclassWindow(HWND button)
 {
     if (!CWindowSubclass::SubclassWindow(button))
         return false;
-    if (!SetPropW(m_hWnd, kNonSkinnableProperty, reinterpret_cast<HANDLE>(1)))
+    if (!MarkNonSkinnable(m_hWnd))
         WriteTraceEx(TRACE_ERROR, L"CSkinButton::SubclassWindow - cannot create window property NON_SKINABLE_STR",
                      kTraceSource, 531);
     TakeOverStyle();

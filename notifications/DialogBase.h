@@ -1,9 +1,9 @@
 #pragma once
 #include "jnCommonGUI/DialogScaler.h"
 #include "notifications/DialogPages.h"
-#include "notifications/NonSkinnable.h"
+#include "jnCommonGUI/NonSkinnable.h"
 #include "winframe/Dialog.h"
-#include "winframe/Gdi.h"
+#include "winframe/GdiHandles.h"
 
 #include <map>
 #include <memory>
@@ -147,7 +147,7 @@ protected:
     int m_pageMarginBottom = 0;
 
 private:
-    CGdiObject<HBRUSH> m_background;
+    ScopedGdiObject<HBRUSH> m_background;
     CDialogImplBase* m_activePage = nullptr;
     int m_activeKey = -1;
     std::map<int, std::unique_ptr<CDialogImplBase>> m_pages;

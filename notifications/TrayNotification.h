@@ -63,7 +63,7 @@ public:
     {
         if (!dc)
         {
-            CPaintDC paint(this->m_hWnd);
+            ScopedPaintDC paint(this->m_hWnd);
             Compose(paint.Get());
         }
         else
@@ -74,7 +74,7 @@ public:
     // The window takes the region of the visible rectangle and owns it from then on.
     virtual BOOL ApplyRegion(BOOL redraw)
     {
-        CGdiObject<HRGN> region(CreateRectRgnIndirect(&m_frame.visible));
+        ScopedGdiObject<HRGN> region(CreateRectRgnIndirect(&m_frame.visible));
         const int applied = SetWindowRgn(this->m_hWnd, region.Get(), redraw);
         if (applied)
             region.Release();
@@ -215,13 +215,13 @@ private:
     {
         RECT client = {};
         GetClientRect(this->m_hWnd, &client);
-        CMemoryDC surface(target);
-        CGdiObject<HBITMAP> image(CreateCompatibleBitmap(target, client.right, client.bottom));
-        CSelectedObject selectedImage(surface.Get(), image.Get());
+        ScopedMemoryDC surface(target);
+        ScopedGdiObject<HBITMAP> image(CreateCompatibleBitmap(target, client.right, client.bottom));
+        ScopedSelection selectedImage(surface.Get(), image.Get());
         if (m_background)
         {
-            CMemoryDC source(target);
-            CSelectedObject selectedBackground(source.Get(), m_background.Get());
+            ScopedMemoryDC source(target);
+            ScopedSelection selectedBackground(source.Get(), m_background.Get());
             BitBlt(surface.Get(), 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
         }
         DrawContent(surface.Get());
@@ -234,6 +234,6 @@ private:
     bool m_fullyShown = false;
     bool m_slidingOut = false;
     UINT m_tickPeriod = 10;
-    CGdiObject<HBITMAP> m_background;
+    ScopedGdiObject<HBITMAP> m_background;
     TaskbarProbes m_probes = SystemTaskbarProbes();
 };

@@ -12,6 +12,9 @@ have xvfb-run                   || need+=(xvfb)
 have xauth                      || need+=(xauth)
 have xwd                        || need+=(x11-apps)
 [ -d /usr/src/googletest ]      || need+=(googletest)
+# Wine has no Windows fonts; without a metric-compatible face every text falls back to a wider
+# one and the 96-DPI dialog units grow from 6 to 7 pixels, so the pop-up layouts overflow.
+dpkg -s fonts-liberation >/dev/null 2>&1 || need+=(fonts-liberation)
 # The stand-in `convert` some images ship cannot read xwd dumps; the real one can.
 convert -version 2>/dev/null | grep -q ImageMagick || need+=(imagemagick)
 if ! have wine || ! dpkg -s wine32:i386 >/dev/null 2>&1; then

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-// Owners for the GDI handles a control makes while it draws: each frees its handle once.
+// Owners of GDI handles and device contexts: each frees what it holds once, when it goes.
 
 // A GDI object (bitmap, font, pen, brush, region) that is deleted with its owner.
 template <class Handle>
@@ -107,6 +107,27 @@ public:
 
 private:
     HWND m_window;
+    HDC m_dc;
+};
+
+// The DC of a WM_PAINT: BeginPaint on construction, EndPaint with its owner.
+class ScopedPaintDC
+{
+public:
+    explicit ScopedPaintDC(HWND window) : m_window(window), m_dc(BeginPaint(window, &m_paint)) {}
+    ~ScopedPaintDC()
+    {
+        if (m_dc)
+            EndPaint(m_window, &m_paint);
+    }
+    ScopedPaintDC(const ScopedPaintDC&) = delete;
+    ScopedPaintDC& operator=(const ScopedPaintDC&) = delete;
+
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint = {};
     HDC m_dc;
 };
 
