@@ -21,7 +21,7 @@ bool DecodeTextBytes(const unsigned char* bytes, size_t count, std::wstring& tex
     if (count == 0 || count > static_cast<size_t>(INT_MAX) - 1)
         return false;
     std::unique_ptr<wchar_t[]> buffer(new wchar_t[count + 1]());
-    const int converted = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(bytes),
+    const int converted = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, reinterpret_cast<const char*>(bytes),
                                               static_cast<int>(count), buffer.get(), static_cast<int>(count + 1));
     if (converted == 0)
         return false;

@@ -1,2 +1,5 @@
 // Resource ids of XJNTrayNotifications.dll.
 #pragma once
+
+// Built-in English language text, resource type "DEFAULTENGLANG".
+#define IDR_DEFAULTENGLANG 237

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "FileBytes.h"
 #include "TempFolder.h"
 #include "base/BaseException.h"
 #include "base/Path.h"
@@ -10,12 +11,9 @@
 
 namespace {
 
-void WriteFile(const std::wstring& path, const char* text)
+void WriteText(const std::wstring& path, const char* text)
 {
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    fputs(text, file);
-    fclose(file);
+    ASSERT_TRUE(WriteBytes(path, text));
 }
 
 std::wstring CurrentDirectory()
@@ -89,7 +87,7 @@ TEST(Path, ComponentQueries)
 TEST(Path, CopyTakesThePathOnly)
 {
     TempFolder folder;
-    WriteFile(folder / L"a.txt", "a");
+    WriteText(folder / L"a.txt", "a");
     CPath searching(folder / L"*.txt");
     ASSERT_TRUE(searching.FindFirst(FILE_ATTRIBUTE_ARCHIVE));
     CPath copy(searching);
@@ -166,7 +164,7 @@ TEST(Path, ExistsAndAttributes)
 {
     TempFolder folder;
     ASSERT_FALSE(folder.Path().empty());
-    WriteFile(folder / L"f.txt", "x");
+    WriteText(folder / L"f.txt", "x");
     EXPECT_TRUE(CPath(folder / L"f.txt").Exists());
     EXPECT_FALSE(CPath(folder / L"f.txt").IsDirectory());
     EXPECT_TRUE(CPath(folder.Path()).Exists());
@@ -188,7 +186,7 @@ TEST(Path, ExistsAndAttributes)
 TEST(Path, FileTimesRoundTripInLocalTime)
 {
     TempFolder folder;
-    WriteFile(folder / L"t.txt", "x");
+    WriteText(folder / L"t.txt", "x");
     const CPath file(folder / L"t.txt");
     SYSTEMTIME wanted = {2020, 2, 0, 29, 13, 45, 10, 0};
     FILETIME local;
@@ -213,8 +211,8 @@ TEST(Path, DriveQueries)
 TEST(Path, SearchSeparatesFilesAndFolders)
 {
     TempFolder folder;
-    WriteFile(folder / L"one.txt", "1");
-    WriteFile(folder / L"two.txt", "2");
+    WriteText(folder / L"one.txt", "1");
+    WriteText(folder / L"two.txt", "2");
     CreateDirectoryW((folder / L"sub").c_str(), nullptr);
     CreateDirectoryW((folder / L"hid").c_str(), nullptr);
     SetFileAttributesW((folder / L"hid").c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -241,8 +239,8 @@ TEST(Path, SearchSeparatesFilesAndFolders)
 TEST(Path, CopyAndMoveRespectOverwrite)
 {
     TempFolder folder;
-    WriteFile(folder / L"a.txt", "a");
-    WriteFile(folder / L"b.txt", "b");
+    WriteText(folder / L"a.txt", "a");
+    WriteText(folder / L"b.txt", "b");
     const CPath a(folder / L"a.txt");
     const CPath b(folder / L"b.txt");
     const CPath c(folder / L"c.txt");
@@ -276,7 +274,7 @@ TEST(Path, CreateDirectoryWithParentsKeepsTheCurrentDirectory)
 TEST(Path, CreateDirectoryFailsOverAFileAndExThrows)
 {
     TempFolder folder;
-    WriteFile(folder / L"blocker", "x");
+    WriteText(folder / L"blocker", "x");
     const CPath blocked(folder / L"blocker\\sub\\");
     EXPECT_FALSE(blocked.CreateDirectory(true));
     const CPath sameName(folder / L"blocker\\");
@@ -301,9 +299,9 @@ TEST(Path, RemoveDirectoryWithContent)
     TempFolder folder;
     const std::wstring root = folder / L"r\\";
     CPath(root + L"a\\b\\").CreateDirectory(true);
-    WriteFile(root + L"f.txt", "1");
-    WriteFile(root + L"a\\g.txt", "2");
-    WriteFile(root + L"a\\b\\h.txt", "3");
+    WriteText(root + L"f.txt", "1");
+    WriteText(root + L"a\\g.txt", "2");
+    WriteText(root + L"a\\b\\h.txt", "3");
     SetFileAttributesW((root + L"a\\g.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     SetFileAttributesW((root + L"f.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     EXPECT_FALSE(CPath(root).RemoveDirectory(false));
