@@ -1,5 +1,4 @@
 #pragma once
-#include "base/Win32Names.h"
 #include "lang/FileStringBase.h"
 
 // A text read from or written to a file (UTF-16 LE with byte-order mark, or UTF-8).

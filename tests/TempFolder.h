@@ -4,12 +4,17 @@
 #include "base/Path.h"
 
 // A fresh folder under the temporary folder, removed with its content at the end of the test.
+// Its name holds the process id, so test programs running side by side never share one.
 class TempFolder
 {
 public:
     TempFolder() : m_path(CPath::TempDirectory)
     {
-        if (!m_path.MakeUniqueTempDirectory(L"xjnt", 20) || !m_path.CreateDirectory(false))
+        static unsigned counter = 0;
+        m_path.AppendDirectory(L"xjn-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                               std::to_wstring(++counter));
+        m_path.RemoveDirectory(true); // left over from an earlier process with the same id
+        if (!CreateDirectoryW(m_path.GetPath(), nullptr))
             m_path.SetPath(L"");
     }
     ~TempFolder()
