@@ -23,7 +23,6 @@ public:
 
     // Replaces the owned pointer without deleting the old object.
     void SetInstance(SingletonBase* instance) { m_instance = instance; }
-    SingletonBase* GetInstance() const { return m_instance; }
 
 private:
     SingletonBase* m_instance;

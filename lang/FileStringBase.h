@@ -20,7 +20,6 @@ public:
     virtual void appendText(const std::wstring& text);
 
     void setPosition(DWORD position);
-    DWORD getPosition() const { return m_position; }
     // Characters before the first NUL.
     DWORD getTextLength() const;
 
