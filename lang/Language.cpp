@@ -69,3 +69,9 @@ std::wstring Language::GetString(const std::wstring& key, const std::wstring& se
     SyncObject guard(this, INFINITE);
     return State().catalog.Lookup(key, section);
 }
+
+std::wstring Language::GetString(const wchar_t* key, const wchar_t* section)
+{
+    SyncObject guard(this, INFINITE);
+    return State().catalog.Lookup(key ? key : L"", section ? section : L"");
+}

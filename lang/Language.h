@@ -27,6 +27,9 @@ public:
                                    unsigned bufferSize);
     // The value, or "*" followed by the key when there is none.
     virtual std::wstring GetString(const std::wstring& key, const std::wstring& section);
+    // The same for keys and sections given as text (null counts as empty), without building
+    // strings for them first.
+    std::wstring GetString(const wchar_t* key, const wchar_t* section);
 
 private:
     Language();

@@ -82,7 +82,7 @@ void LanguageCatalog::Load()
     ParseLanguageText(*m_source, m_table);
 }
 
-std::wstring LanguageCatalog::Lookup(const std::wstring& key, const std::wstring& section) const
+std::wstring LanguageCatalog::Lookup(std::wstring_view key, std::wstring_view section) const
 {
     if (m_configured && !m_languageFilePath.empty())
     {
@@ -94,7 +94,7 @@ std::wstring LanguageCatalog::Lookup(const std::wstring& key, const std::wstring
                 return foundKey->second;
         }
     }
-    return L"*" + key;
+    return std::wstring(L"*").append(key);
 }
 
 std::wstring LanguageCatalog::GetLanguageName() const

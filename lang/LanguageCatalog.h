@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "base/Sync.h"
 #include "lang/FileStringBase.h"
@@ -25,7 +26,7 @@ public:
     void Load();
     // The value, or "*" + key when the key, its section or the configuration is missing.
     // Takes no lock: Language guards it with its own.
-    std::wstring Lookup(const std::wstring& key, const std::wstring& section) const;
+    std::wstring Lookup(std::wstring_view key, std::wstring_view section) const;
 
     std::wstring GetLanguageName() const;
     std::wstring GetLanguageDirectory() const;

@@ -56,18 +56,23 @@ std::wstring ExpandEscapes(const std::wstring& value)
 LanguageLine LanguageTableBuilder::Feed(const std::wstring& line)
 {
     LanguageLine read = ReadLanguageLine(line);
+    Store(LanguageLine(read));
+    return read;
+}
+
+void LanguageTableBuilder::Store(LanguageLine&& read)
+{
     if (read.kind == LanguageLineKind::Section)
     {
-        m_section = read.name;
+        m_section = std::move(read.name);
         m_current = nullptr;
     }
     else if (read.kind == LanguageLineKind::Pair)
     {
         if (!m_current)
             m_current = &m_table[m_section];
-        (*m_current)[read.name] = read.value;
+        m_current->insert_or_assign(std::move(read.name), std::move(read.value));
     }
-    return read;
 }
 
 void ParseLanguageText(CFileStringBase& source, LanguageTable& table)
@@ -76,5 +81,5 @@ void ParseLanguageText(CFileStringBase& source, LanguageTable& table)
     LanguageTableBuilder builder(table);
     std::wstring line;
     while (source.readLine(line))
-        builder.Feed(line);
+        builder.Store(ReadLanguageLine(line));
 }

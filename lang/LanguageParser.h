@@ -4,9 +4,10 @@
 
 class CFileStringBase;
 
-// Section name -> (key -> value); names compare by UTF-16 code unit, case-sensitive.
-using LanguageSection = std::map<std::wstring, std::wstring>;
-using LanguageTable = std::map<std::wstring, LanguageSection>;
+// Section name -> (key -> value); names compare by UTF-16 code unit, case-sensitive. The
+// comparison is transparent, so a lookup needs no string of its own for a key given as text.
+using LanguageSection = std::map<std::wstring, std::wstring, std::less<>>;
+using LanguageTable = std::map<std::wstring, LanguageSection, std::less<>>;
 
 enum class LanguageLineKind
 {
@@ -43,6 +44,8 @@ public:
 
     // Returns how the line was read.
     LanguageLine Feed(const std::wstring& line);
+    // Applies a line already read, taking over its strings.
+    void Store(LanguageLine&& read);
     const std::wstring& CurrentSection() const { return m_section; }
 
 private:

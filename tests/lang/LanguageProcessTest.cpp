@@ -78,4 +78,7 @@ TEST(LanguageProcess, ThreadsRacingTheFirstLookupAllSeeTheWholeTable)
     instance->GetStringToBuffer(L"XJNS_SHUTDOWN_YES", kTraySection, buffer, 4);
     EXPECT_EQ(std::wstring(buffer, 4), std::wstring(L"T X\0", 4));
     EXPECT_EQ(instance->GetString(L"NOPE", kTraySection), L"*NOPE");
+    EXPECT_EQ(instance->GetString(std::wstring(L"LAST"), std::wstring(kTraySection)), L"last");
+    EXPECT_EQ(instance->GetString(nullptr, kTraySection), L"*");
+    EXPECT_EQ(instance->GetString(L"LAST", nullptr), L"*LAST");
 }
