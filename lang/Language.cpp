@@ -1,36 +1,59 @@
-// Records where the language file lies; every lookup answers with the missing-key form
-// until the table is loaded from it.
 #include "lang/Language.h"
 
-#include <algorithm>
-#include <cwchar>
+#include "lang/LanguageCatalog.h"
 
 namespace {
-std::wstring g_languageName;
-std::wstring g_languageDirectory;
+
+// The class-wide state, built on first use and gone at module unload; the holder deletes the
+// instance before the catalog it reads from goes.
+struct LanguageClassState
+{
+    ~LanguageClassState() { instance = nullptr; }
+
+    LanguageCatalog catalog;
+    Language* instance = nullptr;
+    Singleton holder;
+};
+
+LanguageClassState& State()
+{
+    static LanguageClassState state;
+    return state;
+}
+
 } // namespace
 
-void Language::SetLanguageFile(const std::wstring& directory, const std::wstring& languageName, unsigned,
-                               const std::wstring&, const std::wstring&)
+void Language::SetLanguageFile(const std::wstring& directory, const std::wstring& languageName, unsigned resourceId,
+                               const std::wstring& resourceType, const std::wstring& extra)
 {
-    g_languageDirectory = directory;
-    g_languageName = languageName;
+    State().catalog.SetLanguageFile(directory, languageName, resourceId, resourceType, extra);
 }
 
 Language* Language::GetInstance()
 {
-    static Language instance;
-    return &instance;
+    LanguageClassState& state = State();
+    SyncObject guard(&state.catalog.GetLock(), INFINITE);
+    if (!state.instance)
+    {
+        state.instance = new Language();
+        state.catalog.Load();
+    }
+    return state.instance;
 }
 
 std::wstring Language::GetLanguageName()
 {
-    return g_languageName;
+    return State().catalog.GetLanguageName();
 }
 
 std::wstring Language::GetLanguageDirectory()
 {
-    return g_languageDirectory;
+    return State().catalog.GetLanguageDirectory();
+}
+
+Language::Language()
+{
+    State().holder.SetInstance(this);
 }
 
 Language::~Language() = default;
@@ -38,14 +61,17 @@ Language::~Language() = default;
 void Language::GetStringToBuffer(const std::wstring& key, const std::wstring& section, wchar_t* buffer,
                                  unsigned bufferSize)
 {
-    const std::wstring text = GetString(key, section);
-    if (text.empty() || bufferSize == 0 || !buffer)
-        return;
-    std::fill(buffer, buffer + bufferSize, L'\0');
-    std::copy_n(text.c_str(), std::min<size_t>(text.size(), bufferSize - 1), buffer);
+    CopyTextToBuffer(GetString(key, section), buffer, bufferSize);
 }
 
-std::wstring Language::GetString(const std::wstring& key, const std::wstring&)
+std::wstring Language::GetString(const std::wstring& key, const std::wstring& section)
 {
-    return L"*" + key;
+    SyncObject guard(this, INFINITE);
+    return State().catalog.Lookup(key, section);
+}
+
+std::wstring Language::GetString(const wchar_t* key, const wchar_t* section)
+{
+    SyncObject guard(this, INFINITE);
+    return State().catalog.Lookup(key ? key : L"", section ? section : L"");
 }

@@ -28,3 +28,6 @@
 #define IDI_COUNTDOWN_FRAMES        23
 #define IDI_INFO                    238
 #define IDI_INFO_SMALL              343
+
+// Built-in English language text, resource type "DEFAULTENGLANG".
+#define IDR_DEFAULTENGLANG 237

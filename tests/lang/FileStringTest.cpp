@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "FileBytes.h"
+#include "TempFolder.h"
+#include "base/BaseException.h"
+#include "lang/FileString.h"
+#include "lang/ResourceString.h"
+
+namespace {
+
+std::vector<std::wstring> AllLines(CFileStringBase& text)
+{
+    std::vector<std::wstring> lines;
+    std::wstring line;
+    while (text.readLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(FileStringBase, ReadsLinesAtLineFeeds)
+{
+    struct Case
+    {
+        std::wstring text;
+        std::vector<std::wstring> lines;
+    };
+    const Case cases[] = {
+        {L"a\r\nb\nc", {L"a", L"b", L"c"}},
+        {L"a\n", {L"a"}},
+        {L"", {}},
+        {L"\n", {L""}},
+        {L"\r\n", {L""}},
+        {L"a\rb\n", {L"a\rb"}},
+        {L"a\r\r\nb", {L"a\r", L"b"}},
+        {L"\n\nx", {L"", L"", L"x"}},
+        {std::wstring(L"a\0b\nc", 5), {std::wstring(L"a\0b", 3), L"c"}},
+    };
+    for (const Case& c : cases)
+    {
+        CFileStringBase text;
+        text.setText(c.text);
+        EXPECT_EQ(AllLines(text), c.lines);
+    }
+}
+
+TEST(FileStringBase, EndLeavesTheLineAloneAndRewindReadsAgain)
+{
+    CFileStringBase text;
+    text.setText(L"one\ntwo");
+    std::wstring line = L"kept";
+    EXPECT_EQ(AllLines(text).size(), 2u);
+    EXPECT_FALSE(text.readLine(line));
+    EXPECT_EQ(line, L"kept");
+    text.setPosition(4);
+    ASSERT_TRUE(text.readLine(line));
+    EXPECT_EQ(line, L"two");
+    text.setPosition(100);
+    EXPECT_FALSE(text.readLine(line));
+}
+
+TEST(FileStringBase, AppendKeepsThePositionAndLengthStopsAtNul)
+{
+    CFileStringBase text;
+    text.setText(L"a\n");
+    std::wstring line;
+    ASSERT_TRUE(text.readLine(line));
+    text.appendText(L"b");
+    ASSERT_TRUE(text.readLine(line));
+    EXPECT_EQ(line, L"b");
+    text.setText(std::wstring(L"ab\0cd", 5));
+    EXPECT_EQ(text.getTextLength(), 2u);
+    EXPECT_EQ(text.getText().size(), 5u);
+}
+
+TEST(FileString, LoadDecodesByMark)
+{
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+        DWORD limit;
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {"utf-16 with mark", std::string("\xFF\xFE" "A\0B\0", 6), FileString::WholeFile, L"AB"},
+        {"utf-16 odd byte", std::string("\xFF\xFE" "A\0B", 5), FileString::WholeFile, L"A"},
+        {"utf-16 keeps nul", std::string("\xFF\xFE" "A\0\0\0B\0", 8), FileString::WholeFile, std::wstring(L"A\0B", 3)},
+        {"utf-8 with mark", "\xEF\xBB\xBF" "AB", FileString::WholeFile, L"\uFEFFAB"},
+        {"utf-8 letters", "\xC3\xA4\xE2\x82\xAC", FileString::WholeFile, L"\u00E4\u20AC"},
+        {"utf-8 zero byte", std::string("ab\0cd", 5), FileString::WholeFile, L"ab"},
+        {"byte limit", "0123456789", 3, L"012"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases)
+    {
+        ASSERT_TRUE(WriteBytes(folder / L"t.lng", c.bytes));
+        FileString file;
+        EXPECT_TRUE(file.loadFile(folder / L"t.lng", false, c.limit)) << c.name;
+        EXPECT_EQ(file.getText(), c.text) << c.name;
+        EXPECT_EQ(file.getFileName(), folder / L"t.lng");
+    }
+}
+
+TEST(FileString, LoadFailuresLeaveTheTextAlone)
+{
+    TempFolder folder;
+    FileString file;
+    file.setText(L"before");
+
+    ASSERT_TRUE(WriteBytes(folder / L"empty.lng", ""));
+    EXPECT_TRUE(file.loadFile(folder / L"empty.lng", false));
+    EXPECT_EQ(file.getText(), L"before");
+
+    EXPECT_FALSE(file.loadFile(folder / L"missing.lng", false));
+    EXPECT_EQ(file.getText(), L"before");
+    EXPECT_EQ(file.getFileName(), folder / L"missing.lng");
+
+    // Bytes that are no UTF-8 (a file in a single-byte code page, or UTF-16 big-endian).
+    for (const std::string& bytes : {std::string("caf\xE9"), std::string("\xFE\xFF\0A", 4)})
+    {
+        ASSERT_TRUE(WriteBytes(folder / L"bad.lng", bytes));
+        EXPECT_FALSE(file.loadFile(folder / L"bad.lng", false));
+        EXPECT_EQ(file.getText(), L"before");
+    }
+
+    EXPECT_FALSE(file.loadFile(folder.Path(), false)); // a folder is no file
+}
+
+TEST(FileString, OpenAlwaysCreatesAMissingFile)
+{
+    TempFolder folder;
+    FileString file;
+    EXPECT_TRUE(file.loadFile(folder / L"new.lng", true));
+    EXPECT_EQ(GetFileAttributesW((folder / L"new.lng").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+TEST(FileString, SavesUtf8WithoutMarkAndReloads)
+{
+    TempFolder folder;
+    FileString file;
+    file.setText(L"[S]\r\nK=\u00E4\u20AC\r\n");
+    EXPECT_TRUE(file.saveFile(folder / L"out.lng"));
+    EXPECT_EQ(ReadBytes(folder / L"out.lng"), "[S]\r\nK=\xC3\xA4\xE2\x82\xAC\r\n");
+    EXPECT_EQ(file.getFileName(), L""); // saving records no name
+
+    FileString again;
+    ASSERT_TRUE(again.loadFile(folder / L"out.lng", false));
+    EXPECT_EQ(again.getText(), file.getText());
+}
+
+TEST(FileString, SaveAndDeleteWithoutAnyNameDoNothing)
+{
+    FileString file;
+    file.setText(L"x");
+    EXPECT_FALSE(file.saveFile(L""));
+    EXPECT_FALSE(file.deleteFile(L""));
+}
+
+TEST(FileString, CreateRecordsTheNameForSaveAndDelete)
+{
+    TempFolder folder;
+    ASSERT_TRUE(WriteBytes(folder / L"c.lng", "old content"));
+    FileString file;
+    EXPECT_TRUE(file.createFile(folder / L"c.lng"));
+    EXPECT_EQ(ReadBytes(folder / L"c.lng"), "");
+    file.setText(L"new");
+    EXPECT_TRUE(file.saveFile(L""));
+    EXPECT_EQ(ReadBytes(folder / L"c.lng"), "new");
+    EXPECT_TRUE(file.deleteFile(L""));
+    EXPECT_EQ(GetFileAttributesW((folder / L"c.lng").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(FileString, CreateAndSaveThrowTheirMessages)
+{
+    TempFolder folder;
+    const std::wstring unreachable = folder / L"no\\such\\folder\\f.lng";
+    struct Case
+    {
+        const char* name;
+        bool (*call)(FileString&, const std::wstring&);
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {"create", [](FileString& f, const std::wstring& p) { return f.createFile(p); }, L"File String Exception"},
+        {"save", [](FileString& f, const std::wstring& p) { return f.saveFile(p); },
+         L"FileString::saveFile(), OpenFile Failed"},
+    };
+    for (const Case& c : cases)
+    {
+        FileString file;
+        try
+        {
+            c.call(file, unreachable);
+            ADD_FAILURE() << c.name << ": no exception";
+        }
+        catch (const BaseException& e)
+        {
+            EXPECT_EQ(e.GetMessage(), c.message) << c.name;
+            EXPECT_EQ(e.GetErrorCode(), BaseException::NoErrorCode);
+            EXPECT_EQ(e.GetFile(), L".\\FileString");
+        }
+    }
+}
+
+TEST(ResourceString, LoadsTheBuiltInText)
+{
+    CResourceString text;
+    ASSERT_TRUE(text.loadResource(L"DEFAULTENGLANG", 237));
+    EXPECT_EQ(text.getText().substr(0, 3), L"\uFEFF\r\n");
+    // Loading again replaces the text from the start.
+    ASSERT_TRUE(text.loadResource(L"DEFAULTENGLANG", 237));
+    EXPECT_EQ(text.getText().substr(0, 3), L"\uFEFF\r\n");
+}
+
+TEST(ResourceString, MissingResourcesFail)
+{
+    CResourceString text;
+    text.setText(L"kept");
+    EXPECT_FALSE(text.loadResource(nullptr, 237));
+    EXPECT_FALSE(text.loadResource(L"", 237));
+    EXPECT_FALSE(text.loadResource(L"DEFAULTENGLANG", 238));
+    EXPECT_FALSE(text.loadResource(L"OTHERTYPE", 237));
+    EXPECT_EQ(text.getText(), L"kept");
+}
