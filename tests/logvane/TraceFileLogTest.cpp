@@ -1,5 +1,5 @@
 // The trace log file: line format, UTF-8, open modes, flushing, rollover, errors, threads.
-#include "LogvaneTestSupport.h"
+#include "support/TraceLogSupport.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

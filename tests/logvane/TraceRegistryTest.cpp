@@ -1,5 +1,5 @@
 // Registering trace modules and the two trace entry points.
-#include "LogvaneTestSupport.h"
+#include "support/TraceLogSupport.h"
 #include "support/TempFolder.h"
 #include "support/TraceCapture.h"
 

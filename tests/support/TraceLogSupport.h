@@ -1,3 +1,4 @@
+// Test helpers for trace logs: an error sink that records, and the lines of a log file.
 #pragma once
 #include "Logvane.h"
 
