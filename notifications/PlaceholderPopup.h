@@ -125,7 +125,8 @@ private:
         }
     }
 
-    // An in-memory dialog template: caption, two texts, two buttons.
+    // An in-memory dialog template: caption line, title, message, two buttons. A plain bordered
+    // pop-up without a title bar, like the real ones.
     std::vector<WORD> BuildTemplate() const
     {
         const Texts texts = GetTexts();
@@ -148,20 +149,21 @@ private:
             add(0);
         };
         const WORD button = 0x0080, staticText = 0x0082;
-        addDword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT);
+        addDword(WS_POPUP | WS_BORDER | DS_SETFONT);
         addDword(WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-        add(4);
-        for (short v : {0, 0, 180, 84})
+        add(5);
+        for (short v : {0, 0, 180, 96})
             add(static_cast<WORD>(v));
         add(0);  // no menu
         add(0);  // the dialog class
         addText(L"Lumeris");
         add(8);
         addText(L"Tahoma");
-        addItem(SS_LEFT, 8, 6, 164, 10, 1383, staticText, texts.title);
-        addItem(SS_LEFT, 8, 20, 164, 34, 1384, staticText, texts.message);
-        addItem(BS_PUSHBUTTON | WS_TABSTOP, 12, 60, 70, 16, kFirstButton, button, texts.first);
-        addItem(BS_PUSHBUTTON | WS_TABSTOP, 98, 60, 70, 16, kSecondButton, button, texts.second);
+        addItem(SS_LEFT, 6, 4, 168, 9, 1385, staticText, L"Lumeris");
+        addItem(SS_LEFT, 12, 18, 156, 10, 1383, staticText, texts.title);
+        addItem(SS_LEFT, 12, 32, 156, 34, 1384, staticText, texts.message);
+        addItem(BS_PUSHBUTTON | WS_TABSTOP, 12, 72, 70, 16, kFirstButton, button, texts.first);
+        addItem(BS_PUSHBUTTON | WS_TABSTOP, 98, 72, 70, 16, kSecondButton, button, texts.second);
         return words;
     }
 

@@ -11,26 +11,29 @@ namespace testsupport {
 
 const wchar_t kPopupMark[] = L"NON_SKINABLE_2809%s!fgj";
 
-// The first visible top-level window of the thread that carries the pop-up mark, or null.
+struct MarkedWindowSearch
+{
+    HWND found;
+    bool visibleOnly;
+};
+
+inline BOOL CALLBACK CheckForMark(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<MarkedWindowSearch*>(param);
+    if (GetPropW(window, kPopupMark) && (!search->visibleOnly || IsWindowVisible(window)))
+    {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first top-level window of the thread that carries the pop-up mark (visible, unless told
+// otherwise), or null.
 inline HWND FindMarkedWindow(DWORD threadId, bool visibleOnly = true)
 {
-    struct Search
-    {
-        HWND found;
-        bool visibleOnly;
-    } search{nullptr, visibleOnly};
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (GetPropW(window, kPopupMark) && (!s->visibleOnly || IsWindowVisible(window)))
-            {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    MarkedWindowSearch search{nullptr, visibleOnly};
+    EnumThreadWindows(threadId, &CheckForMark, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -76,6 +79,9 @@ public:
     }
     bool Answered() const { return m_answered; }
     HWND Window() const { return m_window; }
+    // What the window was like when it was answered.
+    LONG_PTR ExStyle() const { return m_exStyle; }
+    HANDLE Mark() const { return m_mark; }
 
 private:
     void Run(DWORD threadId, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs)
@@ -99,6 +105,8 @@ private:
             if (stillPolls < 5)
                 continue;
             m_window = window;
+            m_exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+            m_mark = GetPropW(window, kPopupMark);
             m_answered = PostMessageW(window, message, wParam, lParam) != FALSE;
             return;
         }
@@ -106,6 +114,8 @@ private:
 
     std::atomic<bool> m_answered{false};
     std::atomic<HWND> m_window{nullptr};
+    std::atomic<LONG_PTR> m_exStyle{0};
+    std::atomic<HANDLE> m_mark{nullptr};
     std::thread m_worker;
 };
 
