@@ -2,6 +2,8 @@
 // top-level window of the given thread that carries the pop-up mark, waits until the window is
 // visible and has stopped moving (fully slid out), then posts it one message.
 #pragma once
+#include "PopupAutomation.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -9,33 +11,7 @@
 
 namespace testsupport {
 
-const wchar_t kPopupMark[] = L"NON_SKINABLE_2809%s!fgj";
-
-struct MarkedWindowSearch
-{
-    HWND found;
-    bool visibleOnly;
-};
-
-inline BOOL CALLBACK CheckForMark(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<MarkedWindowSearch*>(param);
-    if (GetPropW(window, kPopupMark) && (!search->visibleOnly || IsWindowVisible(window)))
-    {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The first top-level window of the thread that carries the pop-up mark (visible, unless told
-// otherwise), or null.
-inline HWND FindMarkedWindow(DWORD threadId, bool visibleOnly = true)
-{
-    MarkedWindowSearch search{nullptr, visibleOnly};
-    EnumThreadWindows(threadId, &CheckForMark, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+using xjnhost::FindMarkedWindow;
 
 // Pumps the calling thread's messages until done() or the time is up; true when done().
 template <class Done>
@@ -86,30 +62,13 @@ public:
 private:
     void Run(DWORD threadId, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs)
     {
-        const ULONGLONG end = GetTickCount64() + timeoutMs;
-        RECT last{};
-        int stillPolls = 0;
-        while (GetTickCount64() < end)
-        {
-            Sleep(20);
-            HWND window = FindMarkedWindow(threadId);
-            if (!window)
-            {
-                stillPolls = 0;
-                continue;
-            }
-            RECT now{};
-            GetWindowRect(window, &now);
-            stillPolls = EqualRect(&now, &last) ? stillPolls + 1 : 0;
-            last = now;
-            if (stillPolls < 5)
-                continue;
-            m_window = window;
-            m_exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-            m_mark = GetPropW(window, kPopupMark);
-            m_answered = PostMessageW(window, message, wParam, lParam) != FALSE;
+        HWND window = xjnhost::WaitForSettledPopup(threadId, timeoutMs);
+        if (!window)
             return;
-        }
+        m_window = window;
+        m_exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        m_mark = GetPropW(window, xjnhost::kPopupMark);
+        m_answered = PostMessageW(window, message, wParam, lParam) != FALSE;
     }
 
     std::atomic<bool> m_answered{false};
