@@ -164,3 +164,25 @@ TEST_F(LogonDetectExports, TheCallbackMayHideThePopup)
 }
 
 } // namespace
+
+namespace {
+
+// A host that unloads the library with the pop-up still shown must not be left with a window
+// whose procedure has gone.
+TEST(LogonDetectUnload, UnloadingTheLibraryTakesThePopupWithIt)
+{
+    HWND window = nullptr;
+    {
+        TrayLibrary library;
+        ASSERT_TRUE(library.Complete());
+        ASSERT_EQ(library.showLogonDetect(&RecordingStdcallCallback, kContext), TRUE);
+        window = FindMarkedWindow(GetCurrentThreadId(), false);
+        ASSERT_NE(window, nullptr);
+        library.hideLogonDetect = nullptr;  // leave it to the unload
+    }
+    EXPECT_EQ(GetModuleHandleW(L"XJNTrayNotifications.dll"), nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    PumpMessagesUntil([] { return false; }, 100);
+}
+
+} // namespace
