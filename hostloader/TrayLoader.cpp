@@ -10,13 +10,20 @@ typedef BOOL (WINAPI *ChoiceExport)(DWORD*);
 typedef BOOL (WINAPI *ShowLogonDetectExport)(XJNLogonDetectCallback, DWORD);
 typedef void (WINAPI *HideLogonDetectExport)(void);
 
+template <class Function>
+Function Export(HMODULE library, const char* name)
+{
+    // Through a plain function pointer type, so that the compiler accepts the change of signature.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
 BOOL CallChoiceExport(const char* name, DWORD* choice)
 {
     HMODULE library = LoadLibraryW(kLibraryName);
     if (!library)
         return FALSE;
     BOOL shown = FALSE;
-    if (auto call = reinterpret_cast<ChoiceExport>(GetProcAddress(library, name)))
+    if (auto call = Export<ChoiceExport>(library, name))
         shown = call(choice) ? TRUE : FALSE;
     FreeLibrary(library);
     return shown;
@@ -39,7 +46,7 @@ extern "C" BOOL CallShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD
     HMODULE library = LoadLibraryW(kLibraryName);
     if (!library)
         return FALSE;
-    auto call = reinterpret_cast<ShowLogonDetectExport>(GetProcAddress(library, "ShowLogonDetectDialog"));
+    auto call = Export<ShowLogonDetectExport>(library, "ShowLogonDetectDialog");
     if (call && call(callback, context))
     {
         if (g_logonDetectLibrary)
@@ -56,7 +63,7 @@ extern "C" void CallHideLogonDetectDialog(void)
 {
     if (!g_logonDetectLibrary)
         return;
-    if (auto call = reinterpret_cast<HideLogonDetectExport>(GetProcAddress(g_logonDetectLibrary, "HideLogonDetectDialog")))
+    if (auto call = Export<HideLogonDetectExport>(g_logonDetectLibrary, "HideLogonDetectDialog"))
         call();
     FreeLibrary(g_logonDetectLibrary);
     g_logonDetectLibrary = nullptr;

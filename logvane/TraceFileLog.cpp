@@ -6,7 +6,7 @@
 namespace {
 
 const unsigned kDefaultMaxSize = 0x500000;
-const size_t kBufferedBytes = 16 * 1024;
+const size_t kHeldBackBytes = 16 * 1024;
 
 std::string ToUtf8(const wchar_t* text)
 {
@@ -20,16 +20,17 @@ std::string ToUtf8(const wchar_t* text)
 
 } // namespace
 
+// Everything below runs under the lock.
 struct CTraceFileLog::State
 {
     std::wstring path;
-    ICoreLogErrors* sink;
-    bool flushOnWrite;
-    unsigned maxSize;
+    ICoreLogErrors* sink = nullptr;
+    bool flushOnWrite = true;
+    unsigned long long maxSize = kDefaultMaxSize;
     HANDLE file = INVALID_HANDLE_VALUE;
-    unsigned long long size = 0;   // bytes in the file, buffered ones included
-    std::string pending;           // lines not yet written when flushing is off
-    bool failing = false;          // the last error was reported; stay quiet until a success
+    unsigned long long size = 0;  // bytes in the file
+    std::string heldBack;         // lines not yet written while flushing is off
+    bool failing = false;         // a failure was reported; quiet until a write succeeds
     CRITICAL_SECTION lock;
 
     void Report(void (ICoreLogErrors::*what)(unsigned long), DWORD error)
@@ -39,18 +40,19 @@ struct CTraceFileLog::State
         failing = true;
     }
 
-    bool Open(bool append)
+    bool Open(DWORD disposition)
     {
-        file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                           append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        size = 0;
         if (file == INVALID_HANDLE_VALUE)
         {
             Report(&ICoreLogErrors::OnOpenError, GetLastError());
             return false;
         }
-        LARGE_INTEGER end{};
-        SetFilePointerEx(file, end, &end, FILE_END);
-        size = static_cast<unsigned long long>(end.QuadPart);
+        LARGE_INTEGER zero{}, end{};
+        if (SetFilePointerEx(file, zero, &end, FILE_END))
+            size = static_cast<unsigned long long>(end.QuadPart);
         return true;
     }
 
@@ -61,45 +63,50 @@ struct CTraceFileLog::State
         file = INVALID_HANDLE_VALUE;
     }
 
-    bool WritePending()
+    void WriteHeldBack()
     {
-        if (pending.empty())
-            return true;
-        if (file == INVALID_HANDLE_VALUE && !Open(true))
-            return false;
+        if (heldBack.empty() || file == INVALID_HANDLE_VALUE)
+            return;
         DWORD written = 0;
-        const BOOL ok = WriteFile(file, pending.data(), static_cast<DWORD>(pending.size()), &written, nullptr);
-        if (!ok || written != pending.size())
+        const BOOL ok = WriteFile(file, heldBack.data(), static_cast<DWORD>(heldBack.size()), &written, nullptr);
+        size += written;
+        if (!ok || written != heldBack.size())
+            Report(&ICoreLogErrors::OnWriteError, ok ? ERROR_DISK_FULL : GetLastError());
+        else
         {
-            Report(&ICoreLogErrors::OnWriteError, ok ? ERROR_HANDLE_DISK_FULL : GetLastError());
-            pending.clear();
-            return false;
+            if (flushOnWrite)
+                FlushFileBuffers(file);
+            failing = false;
         }
-        pending.clear();
-        if (flushOnWrite)
-            FlushFileBuffers(file);
-        failing = false;
-        return true;
+        heldBack.clear();
     }
 
-    // Keeps one previous file: the current one becomes "<name>.1" and a new one starts.
+    // The current file becomes "<name>.1" (replacing the one before) and a new one starts.
+    // When the rename fails the current file starts again empty: its size stays bounded.
     void RollOver()
     {
-        WritePending();
+        WriteHeldBack();
         Close();
         const std::wstring previous = path + L".1";
-        MoveFileExW(path.c_str(), previous.c_str(), MOVEFILE_REPLACE_EXISTING);
-        Open(false);
+        if (!MoveFileExW(path.c_str(), previous.c_str(), MOVEFILE_REPLACE_EXISTING))
+            Report(&ICoreLogErrors::OnWriteError, GetLastError());
+        Open(CREATE_ALWAYS);
     }
 
     void Append(const std::string& line)
     {
-        if (size > 0 && size + line.size() > maxSize)
+        if (file == INVALID_HANDLE_VALUE && !Open(OPEN_ALWAYS))
+            return;  // the line is lost; the sink has heard why
+        const unsigned long long inFile = size + heldBack.size();
+        if (inFile > 0 && inFile + line.size() > maxSize)
+        {
             RollOver();
-        pending += line;
-        size += line.size();
-        if (flushOnWrite || pending.size() >= kBufferedBytes)
-            WritePending();
+            if (file == INVALID_HANDLE_VALUE)
+                return;
+        }
+        heldBack += line;
+        if (flushOnWrite || heldBack.size() >= kHeldBackBytes)
+            WriteHeldBack();
     }
 };
 
@@ -112,13 +119,15 @@ CTraceFileLog::CTraceFileLog(const wchar_t* filePath, ICoreLogErrors* errorSink,
     m_state->flushOnWrite = flushOnWrite;
     m_state->maxSize = maxSize ? maxSize : kDefaultMaxSize;
     InitializeCriticalSection(&m_state->lock);
-    m_state->Open(openMode == LOG_OPEN_APPEND);
+    m_state->Open(openMode == LOG_OPEN_NEW ? CREATE_ALWAYS : OPEN_ALWAYS);
 }
 
 CTraceFileLog::~CTraceFileLog()
 {
-    m_state->WritePending();
+    EnterCriticalSection(&m_state->lock);
+    m_state->WriteHeldBack();
     m_state->Close();
+    LeaveCriticalSection(&m_state->lock);
     DeleteCriticalSection(&m_state->lock);
     delete m_state;
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+class CCoreLogErrors;
+class CXJNTrayNotificationsApp;
+
+// The module-wide objects, built when the library loads and destroyed in reverse order when it
+// unloads: the trace error sink first, then the module object that hands it to its trace log.
+CCoreLogErrors& CoreLogErrors();
+CXJNTrayNotificationsApp& TrayApp();

@@ -1,0 +1,54 @@
+// Registers itself with the trace library and keeps every trace it receives, unfiltered.
+#pragma once
+#include "Logvane.h"
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct TraceRecord
+{
+    unsigned type;
+    std::wstring message;
+    std::wstring source;
+    unsigned line;
+};
+
+class TraceCapture : public CTraceModule
+{
+public:
+    TraceCapture() : CTraceModule(~0u) { AddTraceModule(this); }
+    ~TraceCapture() override { RemoveTraceModule(this); }
+    TraceCapture(const TraceCapture&) = delete;
+    TraceCapture& operator=(const TraceCapture&) = delete;
+
+    void Trace(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line) override
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        m_records.push_back({type, message ? message : L"", source ? source : L"", line});
+    }
+    void Write(const wchar_t*) override {}
+
+    std::vector<TraceRecord> Records() const
+    {
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_records;
+    }
+    // The records whose message contains text.
+    std::vector<TraceRecord> Matching(const std::wstring& text) const
+    {
+        std::vector<TraceRecord> found;
+        for (const TraceRecord& record : Records())
+            if (record.message.find(text) != std::wstring::npos)
+                found.push_back(record);
+        return found;
+    }
+
+private:
+    mutable std::mutex m_lock;
+    std::vector<TraceRecord> m_records;
+};
+
+} // namespace testsupport
