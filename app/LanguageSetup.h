@@ -3,12 +3,9 @@
 
 class Registry;
 
-// The language folder for a host executable: its folder with "Language\" appended,
+// The "Language" folder beside the host's executable, with its trailing backslash:
 // "C:\Tray\tray.exe" -> "C:\Tray\Language\".
-std::wstring LanguageDirectoryFor(const std::wstring& executablePath);
-
-// The full path of the process's executable.
-std::wstring HostExecutablePath();
+std::wstring HostLanguageDirectory();
 
 // The language name: value "default" of "Software\Orvanta\Orvanta Utilities\Language" for the
 // user, else for the machine. A value that exists is taken as it is, empty included.

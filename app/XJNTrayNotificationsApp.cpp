@@ -50,7 +50,7 @@ void CXJNTrayNotificationsApp::InitTraceLog()
 
 void CXJNTrayNotificationsApp::InitLanguage()
 {
-    const std::wstring directory = LanguageDirectoryFor(HostExecutablePath());
+    const std::wstring directory = HostLanguageDirectory();
     WriteTraceF(kSource, 184, TRACE_INFO, L"CXJNTrayNotificationsApp::InitLanguage() - Language directory is (%s)",
                 directory.c_str());
     std::wstring name;

