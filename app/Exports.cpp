@@ -1,6 +1,8 @@
 // The four exported calls.
 #include "XJNTrayNotifications.h"
 #include "app/CrashTestCheckpoint.h"
+#include "notifications/DialogTrayMessage.h"
+#include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "notifications/PlaceholderPopup.h"
 
 #include <memory>
@@ -16,9 +18,9 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
     CrashTestCheckpoint(26);
     if (!choice)
         return FALSE;
-    PlaceholderPopup dialog(PlaceholderPopup::Kind::ShutdownWarning);
-    dialog.ShowBlocking();
-    *choice = dialog.GetResult();
+    DialogTrayMessage dialog;
+    dialog.ShowModal();
+    *choice = static_cast<DWORD>(dialog.GetResult());
     return TRUE;
 }
 
@@ -26,7 +28,7 @@ BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context
 {
     if (g_logonDetect)
         return FALSE;
-    g_logonDetect = std::make_unique<PlaceholderPopup>(PlaceholderPopup::Kind::LogonDetect, callback, context);
+    g_logonDetect = std::make_unique<PlaceholderPopup>(callback, context);
     g_logonDetect->Show(nullptr);
     return TRUE;
 }
@@ -45,8 +47,8 @@ BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
     CrashTestCheckpoint(27);
     if (!choice)
         return FALSE;
-    PlaceholderPopup dialog(PlaceholderPopup::Kind::ShutdownAfterTasks);
-    dialog.ShowBlocking();
-    *choice = dialog.GetResult();
+    CDlgShutdownAfterTaskCompletion dialog;
+    dialog.Show(nullptr);
+    *choice = dialog.GetResult() ? 1 : 0;
     return TRUE;
 }

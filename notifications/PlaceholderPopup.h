@@ -1,6 +1,6 @@
-// PLACEHOLDER for the three notification pop-ups until the real ones exist: a plain topmost tool
-// window in the corner of the work area with the pop-ups' texts, command ids, answers and display
-// times, so that the exports keep their contract meanwhile. Delete this file when they land.
+// PLACEHOLDER for the logon-detect pop-up until the real one exists: a plain topmost tool window
+// in the corner of the work area with its texts, command ids and callback, so that the export
+// keeps its contract meanwhile. Delete this file when it lands.
 #pragma once
 #include "app/HostCallback.h"
 #include "winframe/ModuleInstance.h"
@@ -12,18 +12,8 @@
 class PlaceholderPopup
 {
 public:
-    enum class Kind
-    {
-        ShutdownWarning,     // blocking; 1381/IDCANCEL/1095 -> 1, 1382 -> 0, 30 s unanswered -> 0
-        ShutdownAfterTasks,  // blocking; 1381 -> 1, 1382/IDCANCEL/1095 -> 0, 29 s unanswered -> 1
-        LogonDetect,         // modeless; a command closes it and calls the callback (Stop 1381 -> 1)
-    };
-
-    explicit PlaceholderPopup(Kind kind, XJNLogonDetectCallback callback = nullptr, DWORD context = 0)
-        : m_kind(kind), m_callback(callback), m_context(context),
-          m_result(kind == Kind::ShutdownAfterTasks ? 1 : 0)
-    {
-    }
+    // A command closes it and calls the callback (Stop 1381 -> 1, anything else -> 0).
+    PlaceholderPopup(XJNLogonDetectCallback callback, DWORD context) : m_callback(callback), m_context(context) {}
     ~PlaceholderPopup() { Hide(); }
     PlaceholderPopup(const PlaceholderPopup&) = delete;
     PlaceholderPopup& operator=(const PlaceholderPopup&) = delete;
@@ -39,33 +29,6 @@ public:
         return m_window;
     }
 
-    // Shows the window and pumps the thread's messages until it is gone.
-    void ShowBlocking()
-    {
-        if (!Show(nullptr))
-            return;
-        bool quit = false;
-        WPARAM quitCode = 0;
-        MSG message;
-        while (m_window)
-        {
-            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-            if (got == -1)
-                break;
-            if (got == 0)
-            {
-                // Not ours to end: hand the host's quit request back after the pop-up.
-                quit = true;
-                quitCode = message.wParam;
-                continue;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (quit)
-            PostQuitMessage(static_cast<int>(quitCode));
-    }
-
     // Destroys the window at once.
     void Hide()
     {
@@ -73,63 +36,13 @@ public:
             DestroyWindow(m_window);
     }
 
-    DWORD GetResult() const { return m_result; }
-
 private:
-    static const UINT_PTR kDisplayTimer = 259;
     static const WORD kFirstButton = 1381;
-    static const WORD kSecondButton = 1382;
-    static const WORD kCloseButton = 1095;
-
-    struct Texts
-    {
-        const wchar_t* title;
-        const wchar_t* message;
-        const wchar_t* first;
-        const wchar_t* second;
-    };
-
-    Texts GetTexts() const
-    {
-        switch (m_kind)
-        {
-        case Kind::ShutdownWarning:
-            return {L"System shutdown", L"There are incomplete tasks in execution queue.", L"Cancel", L"Shutdown"};
-        case Kind::ShutdownAfterTasks:
-            return {L"System shutdown", L"Your system will shut down.", L"Shutdown", L"Cancel"};
-        case Kind::LogonDetect:
-            break;
-        }
-        return {L"Logon Detecting", L"Please wait when your system completely starts.\nPlease do not run any programs.",
-                L"Stop", L"Hide"};
-    }
-
-    UINT DisplayTime() const
-    {
-        return m_kind == Kind::ShutdownWarning ? 30000 : m_kind == Kind::ShutdownAfterTasks ? 29000 : 0;
-    }
-
-    DWORD ResultAfter(WORD id) const
-    {
-        switch (id)
-        {
-        case kFirstButton:
-            return 1;
-        case kSecondButton:
-            return 0;
-        case IDCANCEL:
-        case kCloseButton:
-            return m_kind == Kind::ShutdownWarning ? 1 : 0;
-        default:
-            return m_result;
-        }
-    }
 
     // An in-memory dialog template: caption line, title, message, two buttons. A plain bordered
     // pop-up without a title bar, like the real ones.
     std::vector<WORD> BuildTemplate() const
     {
-        const Texts texts = GetTexts();
         std::vector<WORD> words;
         auto add = [&words](WORD value) { words.push_back(value); };
         auto addDword = [&add](DWORD value) { add(LOWORD(value)); add(HIWORD(value)); };
@@ -160,10 +73,11 @@ private:
         add(8);
         addText(L"Tahoma");
         addItem(SS_LEFT, 6, 4, 168, 9, 1385, staticText, L"Lumeris");
-        addItem(SS_LEFT, 12, 18, 156, 10, 1383, staticText, texts.title);
-        addItem(SS_LEFT, 12, 32, 156, 34, 1384, staticText, texts.message);
-        addItem(BS_PUSHBUTTON | WS_TABSTOP, 12, 72, 70, 16, kFirstButton, button, texts.first);
-        addItem(BS_PUSHBUTTON | WS_TABSTOP, 98, 72, 70, 16, kSecondButton, button, texts.second);
+        addItem(SS_LEFT, 12, 18, 156, 10, 1383, staticText, L"Logon Detecting");
+        addItem(SS_LEFT, 12, 32, 156, 34, 1384, staticText,
+                L"Please wait when your system completely starts.\nPlease do not run any programs.");
+        addItem(BS_PUSHBUTTON | WS_TABSTOP, 12, 72, 70, 16, kFirstButton, button, L"Stop");
+        addItem(BS_PUSHBUTTON | WS_TABSTOP, 98, 72, 70, 16, 1382, button, L"Hide");
         return words;
     }
 
@@ -171,8 +85,6 @@ private:
     {
         m_window = window;
         SetPropW(window, L"NON_SKINABLE_2809%s!fgj", reinterpret_cast<HANDLE>(1));
-        if (const UINT time = DisplayTime())
-            SetTimer(window, kDisplayTimer, time, nullptr);
         RECT work{}, frame{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         GetWindowRect(window, &frame);
@@ -184,14 +96,11 @@ private:
     // The window goes first, then the host hears the choice; the callback may delete this object.
     void OnCommand(WORD id)
     {
-        m_result = ResultAfter(id);
-        const bool callBack = m_kind == Kind::LogonDetect;
         const XJNLogonDetectCallback callback = m_callback;
         const DWORD context = m_context;
-        const DWORD choice = m_result;
+        const DWORD choice = id == kFirstButton ? 1 : 0;
         DestroyWindow(m_window);
-        if (callBack)
-            CallHostCallback(callback, context, choice);
+        CallHostCallback(callback, context, choice);
     }
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -213,11 +122,6 @@ private:
                 return FALSE;
             self->OnCommand(LOWORD(wParam));  // may delete self
             return TRUE;
-        case WM_TIMER:
-            if (wParam != kDisplayTimer)
-                return FALSE;
-            DestroyWindow(window);  // unanswered: the answer stays as it is
-            return TRUE;
         case WM_NCDESTROY:
             RemovePropW(window, L"NON_SKINABLE_2809%s!fgj");
             SetWindowLongPtrW(window, DWLP_USER, 0);
@@ -228,9 +132,7 @@ private:
         }
     }
 
-    Kind m_kind;
     XJNLogonDetectCallback m_callback;
     DWORD m_context;
-    DWORD m_result;
     HWND m_window = nullptr;
 };

@@ -50,6 +50,13 @@ public:
     ScopedIcon() = default;
     explicit ScopedIcon(HICON icon) : m_icon(icon) {}
     ~ScopedIcon() { Reset(); }
+    ScopedIcon(ScopedIcon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
+    ScopedIcon& operator=(ScopedIcon&& other) noexcept
+    {
+        if (this != &other)
+            Reset(std::exchange(other.m_icon, nullptr));
+        return *this;
+    }
     ScopedIcon(const ScopedIcon&) = delete;
     ScopedIcon& operator=(const ScopedIcon&) = delete;
 

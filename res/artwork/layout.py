@@ -24,7 +24,7 @@ WIDTH, HEIGHT = 242, 274                 # bitmap 279: the pop-up's size
 
 CAPTION = dlu_rect(5, 6, 121, 9)         # caption line ("Lumeris")
 TITLE = dlu_rect(37, 25, 121, 14)
-BODY_TEXT = dlu_rect(8, 48, 149, 16)
+BODY_TEXT = dlu_rect(8, 48, 149, 18)
 FIRST_BUTTON = dlu_rect(12, 140, 65, 18)
 SECOND_BUTTON = dlu_rect(85, 140, 65, 18)
 

@@ -85,7 +85,7 @@ bool ScreenAt(int dpi)
 // Template 666 in dialog units (x, y, cx, cy) and its size.
 const std::map<int, RECT> kShutdownWarningUnits = {
     {IDC_SECOND_BUTTON, {85, 140, 65, 18}}, {IDC_INFO_LINK, {9, 119, 148, 11}}, {IDC_TITLE, {37, 25, 121, 14}},
-    {IDC_MESSAGE, {8, 48, 149, 16}},        {IDC_SCROLL_TEXT, {8, 67, 149, 47}}, {IDC_FIRST_BUTTON, {12, 140, 65, 18}},
+    {IDC_MESSAGE, {8, 48, 149, 18}},        {IDC_SCROLL_TEXT, {8, 67, 149, 47}}, {IDC_FIRST_BUTTON, {12, 140, 65, 18}},
     {IDC_CAPTION, {5, 6, 121, 9}},
 };
 constexpr SIZE kShutdownWarningSize = {180, 194};

@@ -56,7 +56,7 @@ const std::vector<ItemRow> kShutdownWarning = {
     {1382, 0x80, kButton, 85, 140, 65, 18},
     {1347, 0x82, WS_CHILD | WS_GROUP, 9, 119, 148, 11},
     {1383, 0x82, kCentred, 37, 25, 121, 14},
-    {1384, 0x82, kStatic, 8, 48, 149, 16},
+    {1384, 0x82, kStatic, 8, 48, 149, 18},
     {1208, 0x81, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 8, 67, 149, 47},
     {1381, 0x80, kButton, 12, 140, 65, 18},
     {1385, 0x82, kCentred, 5, 6, 121, 9},

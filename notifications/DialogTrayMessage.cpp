@@ -1,0 +1,176 @@
+#include "notifications/DialogTrayMessage.h"
+
+#include "jnCommonGUI/NonSkinnable.h"
+#include "lang/Language.h"
+#include "notifications/GUIObjects.h"
+#include "notifications/PopupAnswers.h"
+#include "notifications/PopupMessageLoop.h"
+#include "winframe/ModuleInstance.h"
+
+namespace {
+
+constexpr wchar_t kSection[] = L"XJNTrayNotifications";
+constexpr DWORD kInfoLinkStyle = kLinkCommandButton | kLinkNoTooltip;  // 0x44
+
+std::wstring Text(const wchar_t* key)
+{
+    return Language::GetInstance()->GetString(key, kSection);
+}
+
+void SetFont(HWND control, HFONT font)
+{
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+} // namespace
+
+DialogTrayMessage::DialogTrayMessage() = default;
+
+DialogTrayMessage::~DialogTrayMessage() = default;
+
+int DialogTrayMessage::ShowModal()
+{
+    LoadTexts();
+    SetDisplayTime(kDisplayTimeMs);
+    m_closed = 0;
+    Show(nullptr);
+    if (m_hWnd)  // without a window nothing would ever close the loop
+        RunPopupMessageLoop([this] { return m_closed != 0; });
+    return 1;
+}
+
+void DialogTrayMessage::LoadTexts()
+{
+    m_firstCaption = Text(L"XJNS_SHUTDOWN_YES");
+    m_secondCaption = Text(L"XJNS_SHUTDOWN_NO");
+    m_title = {Text(L"XJNS_SHUTDOWN_WARNING_TITLE"), kBodyTextColour};
+    m_warning = {Text(L"XJNS_SHUTDOWN_WARNING"), kBodyTextColour};
+    m_explanation = {Text(L"XJNS_SHUTDOWN_WARNINGTIP"), kBodyTextColour};
+    m_caption = {kProductCaption, kCaptionTextColour};
+}
+
+bool DialogTrayMessage::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                             LRESULT& result)
+{
+    switch (message)
+    {
+    case WM_INITDIALOG:
+        result = OnInitDialog(wParam, lParam);
+        return true;
+    case WM_CTLCOLORSTATIC:
+        result = reinterpret_cast<LRESULT>(
+            OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != 0)
+            break;
+        result = OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return true;
+    default:
+        break;
+    }
+    return CTrayNotification<DialogTrayMessage>::ProcessWindowMessage(window, message, wParam, lParam, result);
+}
+
+LRESULT DialogTrayMessage::OnInitDialog(WPARAM wParam, LPARAM lParam)
+{
+    Scaler().Apply(ModuleInstance(), m_hWnd, IDD, 96.0, 0);
+    if (!MarkNonSkinnable(m_hWnd))
+        WriteTraceEx(TRACE_ERROR, L"DialogTrayMessage::OnInitDialog - cannot create window property NON_SKINABLE_STR",
+                     L".\\DialogTrayMessage", 89);
+    PrepareDialog();
+    InitStatics();
+    InitButtons();
+    SetBackgroundBitmap(IDB_POPUP_BACKGROUND);
+    return CTrayNotification<DialogTrayMessage>::OnInitDialog(wParam, lParam);
+}
+
+void DialogTrayMessage::InitStatics()
+{
+    const CGUIObjects& gui = GUIObjects();
+
+    m_titleWindow = GetDlgItem(m_hWnd, IDC_TITLE);
+    SetWindowTextW(m_titleWindow, m_title.text.c_str());
+    SetFont(m_titleWindow, gui.GetArial18Bold());
+
+    m_warningWindow = GetDlgItem(m_hWnd, IDC_MESSAGE);
+    SetWindowTextW(m_warningWindow, m_warning.text.c_str());
+    SetFont(m_warningWindow, gui.GetArial14Bold());
+
+    m_textBox.Attach(GetDlgItem(m_hWnd, IDC_SCROLL_TEXT));
+    m_textBox.SetTextAndScrollBars(m_explanation.text.c_str());
+    SetFont(m_textBox.m_hWnd, gui.GetArial14());
+
+    // Prepared as a command link but left hidden, as the template has it.
+    m_infoLink.SubclassWindow(GetDlgItem(m_hWnd, IDC_INFO_LINK));
+    m_infoLink.SetLinkExtendedStyle(kInfoLinkStyle);
+    m_infoLink.SetIcon(IDI_INFO, 16, 16);
+    m_infoLink.SetIconFlags(false, true);
+    m_infoLink.SetIconPosition(0, 0, 5, 0);
+    m_infoLink.SetLabel(Text(L"XJNS_TRAY_INFO").c_str());
+
+    m_captionWindow = GetDlgItem(m_hWnd, IDC_CAPTION);
+    SetWindowTextW(m_captionWindow, m_caption.text.c_str());
+    SetFont(m_captionWindow, gui.GetArial14Bold());
+}
+
+void DialogTrayMessage::InitButtons()
+{
+    const struct
+    {
+        CSkinButton& button;
+        int id;
+        const std::wstring& caption;
+    } buttons[] = {
+        {m_firstButton, IDC_FIRST_BUTTON, m_firstCaption},
+        {m_secondButton, IDC_SECOND_BUTTON, m_secondCaption},
+    };
+    for (const auto& b : buttons)
+    {
+        b.button.SubclassWindow(GetDlgItem(m_hWnd, b.id));
+        b.button.SetBitmapStrip(GUIObjects().GetButtonStrip(), 18, 21, 3, 2, 0);
+        SetWindowTextW(b.button.m_hWnd, b.caption.c_str());
+    }
+}
+
+// The texts lie on the background bitmap: no background of their own.
+HBRUSH DialogTrayMessage::OnCtlColorStatic(HDC dc, HWND control)
+{
+    if (control == m_titleWindow)
+        SetTextColor(dc, m_title.colour);
+    else if (control == m_warningWindow)
+        SetTextColor(dc, m_warning.colour);
+    else if (control == m_textBox.m_hWnd)
+        SetTextColor(dc, m_explanation.colour);
+    else if (control == m_captionWindow)
+        SetTextColor(dc, m_caption.colour);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+// Every command starts the way out; a pop-up still sliding in keeps the answer and leaves after
+// its display time.
+LRESULT DialogTrayMessage::OnCommand(WORD, WORD id, HWND)
+{
+    m_result = ShutdownWarningAnswer(id, m_result);
+    Hide();
+    return 1;
+}
+
+void DialogTrayMessage::DrawContent(HDC)
+{
+    // The background and the controls are the whole picture.
+}
+
+void DialogTrayMessage::Close()
+{
+    m_closed = 1;
+    CTrayNotification<DialogTrayMessage>::Close();
+}
+
+// A window that goes another way than Close must still end the blocking loop.
+void DialogTrayMessage::OnWindowRelease(HWND window)
+{
+    m_closed = 1;
+    CTrayNotification<DialogTrayMessage>::OnWindowRelease(window);
+}

@@ -1,0 +1,295 @@
+#include "notifications/DlgShutdownAfterTaskCompletion.h"
+
+#include "jnCommonGUI/NonSkinnable.h"
+#include "lang/Language.h"
+#include "notifications/CountdownSteps.h"
+#include "notifications/GUIObjects.h"
+#include "notifications/PopupAnswers.h"
+#include "notifications/PopupMessageLoop.h"
+#include "winframe/ModuleInstance.h"
+
+namespace {
+
+constexpr wchar_t kSection[] = L"XJNTrayNotifications";
+
+std::wstring Text(const wchar_t* key)
+{
+    return Language::GetInstance()->GetString(key, kSection);
+}
+
+void SetFont(HWND control, HFONT font)
+{
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// The size of an icon's colour image; zero for none.
+SIZE IconImageSize(HICON icon)
+{
+    SIZE size = {};
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info))
+        return size;
+    BITMAP bitmap = {};
+    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap))
+        size = {bitmap.bmWidth, bitmap.bmHeight};
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return size;
+}
+
+} // namespace
+
+CDlgShutdownAfterTaskCompletion::CDlgShutdownAfterTaskCompletion()
+    : m_counterFont(CreateFontW(38, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial"))
+{
+}
+
+CDlgShutdownAfterTaskCompletion::~CDlgShutdownAfterTaskCompletion() = default;
+
+LRESULT CDlgShutdownAfterTaskCompletion::Show(HWND parent)
+{
+    LoadTexts();
+    SetDisplayTime(kDisplayTimeMs);
+    m_quit = false;
+    CTrayNotification<CDlgShutdownAfterTaskCompletion>::Show(parent);
+    if (m_hWnd)  // without a window nothing would ever end the loop
+        RunPopupMessageLoop([this] { return m_quit; });
+    return 0;
+}
+
+void CDlgShutdownAfterTaskCompletion::LoadTexts()
+{
+    m_okCaption = Text(L"XJNS_TRAY_SHUTDOWN_BUTTON_OK_TEXT");
+    m_cancelCaption = Text(L"XJNS_TRAY_SHUTDOWN_BUTTON_CANCEL_TEXT");
+    m_mainText = {Text(L"XJNS_TRAY_SHUTDOWN_MAIN_TEXT"), kBodyTextColour};
+    m_subText = {Text(L"XJNS_TRAY_SHUTDOWN_SUB_TEXT"), kBodyTextColour};
+    m_caption = {kProductCaption, kCaptionTextColour};
+}
+
+bool CDlgShutdownAfterTaskCompletion::Hide()
+{
+    CTrayNotification<CDlgShutdownAfterTaskCompletion>::Hide();
+    return true;
+}
+
+void CDlgShutdownAfterTaskCompletion::Close()
+{
+    CTrayNotification<CDlgShutdownAfterTaskCompletion>::Close();
+    m_quit = true;
+    m_frames.clear();
+}
+
+bool CDlgShutdownAfterTaskCompletion::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                           LRESULT& result)
+{
+    switch (message)
+    {
+    case WM_INITDIALOG:
+        result = OnInitDialog(wParam, lParam);
+        return true;
+    case WM_DESTROY:
+        OnDestroy();
+        result = 0;
+        return false;  // the dialog manager has its own work to do
+    case WM_COMMAND:
+        if (HIWORD(wParam) != 0)
+            break;
+        result = OnCommand(LOWORD(wParam));
+        return true;
+    case WM_CTLCOLORSTATIC:
+        result = reinterpret_cast<LRESULT>(
+            OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return true;
+    default:
+        break;
+    }
+    return CTrayNotification<CDlgShutdownAfterTaskCompletion>::ProcessWindowMessage(window, message, wParam, lParam,
+                                                                                   result);
+}
+
+LRESULT CDlgShutdownAfterTaskCompletion::OnInitDialog(WPARAM wParam, LPARAM lParam)
+{
+    Scaler().Apply(ModuleInstance(), m_hWnd, IDD, 96.0, 0);
+    if (!MarkNonSkinnable(m_hWnd))
+        WriteTraceEx(TRACE_ERROR,
+                     L"CDlgShutdownAfterTaskCompletion::OnInitDialog - cannot create window property NON_SKINABLE_STR",
+                     L".\\DlgShutdownAfterTaskCompletion", 125);
+    PrepareDialog();
+    InitStatics();
+    InitButtons();
+    SetBackgroundBitmap(IDB_POPUP_BACKGROUND);
+    CTrayNotification<CDlgShutdownAfterTaskCompletion>::OnInitDialog(wParam, lParam);
+    m_secondsLeft = CountdownStart(DisplayTime());
+    SetTimer(m_hWnd, kCountdownTimer, 1000, nullptr);
+    // Topmost without being activated: the user's window keeps the keyboard.
+    SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
+}
+
+// The animation: its frames, where the icon goes, and its timer.
+void CDlgShutdownAfterTaskCompletion::PrepareDialog()
+{
+    m_frames.clear();
+    for (int i = 0; i < kFrameCount; ++i)
+        m_frames.emplace_back(static_cast<HICON>(
+            LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(IDI_COUNTDOWN_FIRST + i), IMAGE_ICON, 0, 0, 0)));
+    HWND place = GetDlgItem(m_hWnd, IDC_ANIMATION_PLACE);
+    ShowWindow(place, SW_HIDE);
+    m_frameIndex = 0;
+    m_iconSize = IconImageSize(m_frames.front().Get());
+    RECT placeRect = {};
+    GetWindowRect(place, &placeRect);
+    m_iconPosition = {placeRect.left, placeRect.top};
+    ScreenToClient(m_hWnd, &m_iconPosition);
+    SetTimer(m_hWnd, kAnimationTimer, 100, nullptr);
+}
+
+void CDlgShutdownAfterTaskCompletion::InitStatics()
+{
+    const CGUIObjects& gui = GUIObjects();
+
+    m_mainTextWindow = GetDlgItem(m_hWnd, IDC_TITLE);
+    SetWindowTextW(m_mainTextWindow, m_mainText.text.c_str());
+    SetFont(m_mainTextWindow, gui.GetArial18Bold());
+
+    m_subTextWindow = GetDlgItem(m_hWnd, IDC_MESSAGE);
+    SetWindowTextW(m_subTextWindow, m_subText.text.c_str());
+    SetFont(m_subTextWindow, gui.GetArial14Bold());
+
+    m_captionLine.Attach(GetDlgItem(m_hWnd, IDC_SCROLL_TEXT));
+    m_captionLine.SetTextAndScrollBars(m_caption.text.c_str());
+    SetFont(m_captionLine.m_hWnd, gui.GetArial14Bold());
+}
+
+void CDlgShutdownAfterTaskCompletion::InitButtons()
+{
+    // Its command still counts, but the pop-up never shows it.
+    m_closeButton.SubclassWindow(GetDlgItem(m_hWnd, IDC_CLOSE_BUTTON));
+    m_closeButton.SetBitmapStrip(GUIObjects().GetCloseButtonStrip(), 39, 17, 0, 0xFFFF, 1);
+    m_closeButton.SetDrawFocusFrame(false);
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
+    SetWindowPos(m_closeButton.m_hWnd, nullptr, client.right - 75, 7, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(m_closeButton.m_hWnd, SW_HIDE);
+
+    const struct
+    {
+        CSkinButton& button;
+        int id;
+        const std::wstring& caption;
+    } buttons[] = {
+        {m_okButton, IDC_FIRST_BUTTON, m_okCaption},
+        {m_cancelButton, IDC_SECOND_BUTTON, m_cancelCaption},
+    };
+    for (const auto& b : buttons)
+    {
+        b.button.SubclassWindow(GetDlgItem(m_hWnd, b.id));
+        b.button.SetBitmapStrip(GUIObjects().GetButtonStrip(), 18, 21, 3, 2, 0);
+        SetWindowTextW(b.button.m_hWnd, b.caption.c_str());
+    }
+}
+
+// The texts lie on the background bitmap: no background of their own.
+HBRUSH CDlgShutdownAfterTaskCompletion::OnCtlColorStatic(HDC dc, HWND control)
+{
+    if (control == m_mainTextWindow)
+        SetTextColor(dc, m_mainText.colour);
+    else if (control == m_subTextWindow)
+        SetTextColor(dc, m_subText.colour);
+    else if (control == m_captionLine.m_hWnd)
+        SetTextColor(dc, m_caption.colour);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+}
+
+void CDlgShutdownAfterTaskCompletion::OnDestroy()
+{
+    KillTimer(m_hWnd, kCountdownTimer);
+}
+
+// Every command starts the way out; a pop-up still sliding in keeps the answer and leaves after
+// its display time.
+LRESULT CDlgShutdownAfterTaskCompletion::OnCommand(WORD id)
+{
+    m_result = ShutdownAfterTasksAnswer(id, m_result);
+    Hide();
+    return 1;
+}
+
+LRESULT CDlgShutdownAfterTaskCompletion::OnTimer(UINT_PTR id)
+{
+    switch (id)
+    {
+    case kCountdownTimer:
+    {
+        const int next = NextSecondsLeft(m_secondsLeft);
+        if (next != m_secondsLeft)
+        {
+            m_secondsLeft = next;
+            DrawContent(nullptr);
+        }
+        return 0;
+    }
+    case kAnimationTimer:
+        m_frameIndex = NextAnimationFrame(m_frameIndex, kFrameCount);
+        DrawContent(nullptr);
+        return 0;
+    default:
+        return CTrayNotification<CDlgShutdownAfterTaskCompletion>::OnTimer(id);
+    }
+}
+
+void CDlgShutdownAfterTaskCompletion::DrawContent(HDC dc)
+{
+    if (dc)
+    {
+        PaintIcon(dc);
+        return;
+    }
+    if (!m_hWnd)
+        return;
+    ScopedWindowDC windowDC(m_hWnd);
+    if (windowDC)
+        PaintIcon(windowDC.Get());
+}
+
+// Background, frame and counter are composed off screen and copied in one go, so the counter
+// does not flicker over the animation.
+void CDlgShutdownAfterTaskCompletion::PaintIcon(HDC target)
+{
+    const int width = m_iconSize.cx;
+    const int height = m_iconSize.cy;
+    RECT textRect = {0, 0, width, height};
+
+    ScopedMemoryDC image(target);
+    ScopedBitmap imageBitmap(CreateCompatibleBitmap(target, width, height));
+    ScopedSelection selectedImage(image.Get(), imageBitmap.Get());
+    if (HBITMAP background = BackgroundBitmap())
+    {
+        ScopedMemoryDC source(target);
+        ScopedSelection selectedBackground(source.Get(), background);
+        BitBlt(image.Get(), 0, 0, width, height, source.Get(), m_iconPosition.x, m_iconPosition.y, SRCCOPY);
+    }
+    const size_t frame = static_cast<size_t>(m_frameIndex);
+    if (frame < m_frames.size() && m_frames[frame].Get())
+        DrawIconEx(image.Get(), 0, 0, m_frames[frame].Get(), 0, 0, 0, nullptr, DI_NORMAL);
+    {
+        ScopedSelection selectedFont(image.Get(), m_counterFont.Get());
+        SetTextColor(image.Get(), kCounterColour);
+        SetBkMode(image.Get(), TRANSPARENT);
+        const std::wstring seconds = std::to_wstring(m_secondsLeft);
+        DrawTextW(image.Get(), seconds.c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    BitBlt(target, m_iconPosition.x, m_iconPosition.y, width, height, image.Get(), 0, 0, SRCCOPY);
+}
+
+// A window that goes another way than Close must still end the blocking loop.
+void CDlgShutdownAfterTaskCompletion::OnWindowRelease(HWND window)
+{
+    m_quit = true;
+    CTrayNotification<CDlgShutdownAfterTaskCompletion>::OnWindowRelease(window);
+}
