@@ -25,6 +25,7 @@ public:
     int ShowModal();
     // 1: cancel the shutdown; 0: let it go on.
     int GetResult() const { return m_result; }
+    const CHyperLinkIcon& InfoLink() const { return m_infoLink; }
 
     bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;

@@ -1,0 +1,296 @@
+// The two blocking pop-ups through the loaded library, with real windows: what they show and how
+// they show it, a button pressed while they slide in, a request to quit while they are up, and
+// their GDI objects over many runs. The checks run inside the call's own message loop.
+#include "framework/GdiCount.h"
+#include "popups/PopupTestSupport.h"
+#include "support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace popuptest;
+
+const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
+
+struct StaticRow
+{
+    int id;
+    const wchar_t* text;
+    COLORREF colour;
+    LONG fontHeight;
+    LONG fontWeight;
+};
+
+struct ButtonRow
+{
+    int id;
+    const wchar_t* caption;
+};
+
+struct PopupCase
+{
+    const char* label;
+    TrayExports::ChoiceCall TrayExports::*show;
+    std::vector<StaticRow> statics;
+    std::vector<ButtonRow> buttons;
+    std::vector<int> hidden;      // controls that exist but never show
+    int uncoloured;               // a control whose text colour the pop-up leaves alone
+};
+
+const PopupCase kShutdownWarning = {
+    "shutdown warning",
+    &TrayExports::showShutdown,
+    {
+        {1385, L"Lumeris", 0x000000, 14, FW_BOLD},
+        {1383, L"System shutdown", 0x222222, 18, FW_BOLD},
+        {1384, L"There are incomplete tasks in execution queue.", 0x222222, 14, FW_BOLD},
+        {1208, L"Shutdown will interrupt execution of these tasks that can cause to data loss. Cancel shutdown?",
+         0x222222, 14, 0},
+    },
+    {{1381, L"Cancel"}, {1382, L"Shutdown"}},
+    {1347},
+    1347,
+};
+
+const PopupCase kShutdownAfterTasks = {
+    "shutdown after tasks",
+    &TrayExports::showAfterTasks,
+    {
+        {1208, L"Lumeris", 0x000000, 14, FW_BOLD},
+        {1383, L"System shutdown", 0x222222, 18, FW_BOLD},
+        {1384, L"Your system will shut down.", 0x222222, 14, FW_BOLD},
+    },
+    {{1381, L"Shutdown"}, {1382, L"Cancel"}},
+    {1095, 1001},
+    1001,
+};
+
+const PopupCase* const kPopups[] = {&kShutdownWarning, &kShutdownAfterTasks};
+
+// The built-in English texts, whatever the machine running the tests has set.
+class ShutdownPopups : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
+
+    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
+};
+
+// A plain window of the host that has the keyboard; the pop-up must not take it away.
+class HostWindow
+{
+public:
+    HostWindow()
+        : m_window(CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
+                                   nullptr, nullptr))
+    {
+        SetForegroundWindow(m_window);
+        SetActiveWindow(m_window);
+        SetFocus(m_window);
+    }
+    ~HostWindow() { DestroyWindow(m_window); }
+    HWND Get() const { return m_window; }
+
+private:
+    HWND m_window;
+};
+
+TEST_F(ShutdownPopups, ShowTheirTextsColoursAndFontsWithoutTakingTheFocus)
+{
+    TrayExports library;
+    ASSERT_TRUE(library.Complete());
+    for (const PopupCase* popupCase : kPopups)
+    {
+        const PopupCase& c = *popupCase;
+        SCOPED_TRACE(c.label);
+        HostWindow host;
+        ASSERT_EQ(GetForegroundWindow(), host.Get());
+        ASSERT_EQ(GetFocus(), host.Get());
+        bool visited = false;
+        PopupWatch watch(WhenFullyOut([&](HWND popup) {
+            visited = true;
+            // The window: a marked, borderless topmost tool window the size of its background.
+            EXPECT_EQ(GetPropW(popup, L"NON_SKINABLE_2809%s!fgj"), reinterpret_cast<HANDLE>(1));
+            const LONG exStyle = GetWindowLongW(popup, GWL_EXSTYLE);
+            EXPECT_EQ(exStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+            EXPECT_EQ(GetWindowLongW(popup, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
+            RECT client = {};
+            GetClientRect(popup, &client);
+            EXPECT_EQ(client.right, 242);
+            EXPECT_EQ(client.bottom, 274);
+
+            // Not activated: the host keeps the foreground and the keyboard.
+            EXPECT_EQ(GetForegroundWindow(), host.Get());
+            EXPECT_EQ(GetActiveWindow(), host.Get());
+            EXPECT_EQ(GetFocus(), host.Get());
+
+            for (const StaticRow& row : c.statics)
+            {
+                SCOPED_TRACE(row.id);
+                HWND control = GetDlgItem(popup, row.id);
+                ASSERT_NE(control, nullptr);
+                EXPECT_TRUE(IsWindowVisible(control));
+                EXPECT_EQ(WindowText(control), row.text);
+                const LOGFONTW font = FontOf(control);
+                EXPECT_STREQ(font.lfFaceName, L"Arial");
+                EXPECT_EQ(font.lfHeight, row.fontHeight);
+                EXPECT_EQ(font.lfWeight, row.fontWeight);
+                const StaticColouring colouring = ColouringOf(popup, control);
+                EXPECT_EQ(colouring.textColour, row.colour);
+                EXPECT_EQ(colouring.backgroundMode, TRANSPARENT);
+                EXPECT_EQ(colouring.brush, GetStockObject(NULL_BRUSH)) << "the background shows through";
+            }
+            const StaticColouring other = ColouringOf(popup, GetDlgItem(popup, c.uncoloured));
+            EXPECT_EQ(other.textColour, kUntouchedColour);
+            EXPECT_EQ(other.backgroundMode, TRANSPARENT);
+            EXPECT_EQ(other.brush, GetStockObject(NULL_BRUSH));
+
+            for (const ButtonRow& row : c.buttons)
+            {
+                SCOPED_TRACE(row.id);
+                HWND button = GetDlgItem(popup, row.id);
+                EXPECT_TRUE(IsWindowVisible(button));
+                EXPECT_EQ(WindowText(button), row.caption);
+                EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & 0x0F, BS_OWNERDRAW) << "drawn as a skin button";
+                EXPECT_EQ(GetPropW(button, L"NON_SKINABLE_2809%s!fgj"), reinterpret_cast<HANDLE>(1));
+            }
+            for (int id : c.hidden)
+            {
+                SCOPED_TRACE(id);
+                HWND control = GetDlgItem(popup, id);
+                EXPECT_NE(control, nullptr);
+                EXPECT_FALSE(IsWindowVisible(control));
+            }
+            PostCommand(popup, 1382);
+        }));
+        DWORD choice = 0xDEAD;
+        EXPECT_EQ((library.*c.show)(&choice), TRUE);
+        EXPECT_TRUE(visited) << "the pop-up never came fully out";
+        EXPECT_EQ(choice, 0u);
+        EXPECT_EQ(GetFocus(), host.Get());
+    }
+}
+
+// The answer of a button pressed during the slide-in counts, but the pop-up stays until its
+// display time is over (here cut short by the display timer's own message).
+TEST_F(ShutdownPopups, AButtonDuringTheSlideInCountsButThePopupStaysItsTime)
+{
+    struct Case
+    {
+        const PopupCase* popup;
+        WORD button;
+        DWORD expectedChoice;
+    };
+    const Case cases[] = {
+        {&kShutdownWarning, 1381, 1},
+        {&kShutdownAfterTasks, 1382, 0},
+    };
+    TrayExports library;
+    ASSERT_TRUE(library.Complete());
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.popup->label);
+        enum Stage { Sliding, Out, Stayed } stage = Sliding;
+        bool pressedWhileSliding = false;
+        bool stayed = false;
+        ULONGLONG outAt = 0;
+        PopupWatch watch([&](HWND popup) {
+            switch (stage)
+            {
+            case Sliding:
+                if (!popup)
+                    return false;
+                pressedWhileSliding = !IsFullyOut(popup);
+                SendMessageW(popup, WM_COMMAND, MAKEWPARAM(c.button, 0), 0);
+                stage = Out;
+                return false;
+            case Out:
+                if (!IsFullyOut(popup))
+                    return false;
+                outAt = GetTickCount64();
+                stage = Stayed;
+                return false;
+            case Stayed:
+                if (GetTickCount64() - outAt < 500)
+                    return false;
+                stayed = IsWindow(popup) && IsFullyOut(popup);
+                SendMessageW(popup, WM_TIMER, 259, 0);  // the display time is over
+                return true;
+            }
+            return true;
+        });
+        DWORD choice = 0xDEAD;
+        const ULONGLONG start = GetTickCount64();
+        EXPECT_EQ((library.*c.popup->show)(&choice), TRUE);
+        EXPECT_TRUE(pressedWhileSliding);
+        EXPECT_TRUE(stayed) << "the button sent it away before its display time";
+        EXPECT_EQ(choice, c.expectedChoice);
+        EXPECT_LT(GetTickCount64() - start, 15000u);
+    }
+}
+
+// The pop-up's loop does not end on the host's request to quit; the request reaches the host's
+// own loop once the pop-up has gone.
+TEST_F(ShutdownPopups, AQuitRequestWhileThePopupIsUpReachesTheHostAfterwards)
+{
+    TrayExports library;
+    ASSERT_TRUE(library.Complete());
+    for (const PopupCase* c : kPopups)
+    {
+        SCOPED_TRACE(c->label);
+        bool quitPosted = false;
+        PopupWatch watch([&](HWND popup) {
+            if (!IsFullyOut(popup))
+                return false;
+            if (!quitPosted)
+            {
+                PostQuitMessage(42);  // the loop takes it before the next tick
+                quitPosted = true;
+                return false;
+            }
+            PostCommand(popup, 1381);
+            return true;
+        });
+        DWORD choice = 0xDEAD;
+        EXPECT_EQ((library.*c->show)(&choice), TRUE);
+        EXPECT_TRUE(watch.Done());
+        EXPECT_EQ(choice, 1u) << "answered by the button, not ended by the request";
+        MSG message = {};
+        ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+        EXPECT_EQ(message.wParam, 42u);
+    }
+}
+
+// Shown and answered again and again, the pop-ups leave no GDI object behind.
+TEST_F(ShutdownPopups, LeaveNoGdiObjectBehind)
+{
+    TrayExports library;
+    ASSERT_TRUE(library.Complete());
+    auto cycle = [&](const PopupCase& c) {
+        PopupWatch watch(WhenShown([](HWND popup) {
+            DriveSlideIn(popup);
+            AnswerAndDriveOut(popup, 1382);
+        }));
+        DWORD choice = 0xDEAD;
+        (library.*c.show)(&choice);
+        return watch.Done();
+    };
+    const DWORD kinds[] = {OBJ_BITMAP, OBJ_FONT, OBJ_BRUSH, OBJ_PEN, OBJ_MEMDC};
+    for (const PopupCase* c : kPopups)
+    {
+        SCOPED_TRACE(c->label);
+        ASSERT_TRUE(cycle(*c));  // the first run makes what lasts (DCs, caches)
+        std::vector<int> before;
+        for (DWORD kind : kinds)
+            before.push_back(LiveGdiObjects(kind));
+        for (int run = 0; run < 5; ++run)
+            ASSERT_TRUE(cycle(*c));
+        for (size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(LiveGdiObjects(kinds[i]), before[i]) << "GDI object type " << kinds[i];
+    }
+}
+
+} // namespace
