@@ -1,6 +1,7 @@
 // Screenshots of each control in each state, for a person to look at:
 // written to screenshots/controls/ beside the test program.
 #include "TestSupport.h"
+#include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
 #include "jnCommonGUI/ScrollEdit.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace testing_controls;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -324,7 +326,7 @@ TEST_F(Gallery, HyperLinkWithIcon)
         const std::string name(state);
         // The visited look comes from a real open of a harmless target.
         TempFolder folder;
-        const std::wstring target = folder.Path() + L"\\nothing.bat";
+        const std::wstring target = folder.File(L"nothing.bat");
         if (name == "visited")
         {
             HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);

@@ -1,5 +1,7 @@
 // The hyperlink control and the hyperlink with an icon, on static controls of a real dialog.
 #include "TestSupport.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
 #include "winframe/LinkColours.h"
@@ -12,6 +14,8 @@
 #include <memory>
 
 using namespace testing_controls;
+using testsupport::FileExists;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -108,7 +112,7 @@ private:
 // A batch file that leaves a marker file when the shell opens it: a launch that opens no browser.
 std::wstring WriteMarkerScript(const TempFolder& folder, const std::wstring& marker)
 {
-    const std::wstring script = folder.Path() + L"\\open.bat";
+    const std::wstring script = folder.File(L"open.bat");
     std::ofstream out(std::string(script.begin(), script.end()));
     out << "@echo opened> \"" << std::string(marker.begin(), marker.end()) << "\"\r\n";
     return script;
@@ -264,7 +268,7 @@ TEST_F(HyperLinkTest, DisabledTextIsGreyWhateverItsState)
 TEST_F(HyperLinkTest, ALinkWithoutLabelShowsAndOpensItsTarget)
 {
     TempFolder folder;
-    const std::wstring marker = folder.Path() + L"\\opened.txt";
+    const std::wstring marker = folder.File(L"opened.txt");
     const std::wstring script = WriteMarkerScript(folder, marker);
 
     CHyperLinkIcon link;

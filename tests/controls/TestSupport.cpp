@@ -258,16 +258,6 @@ void PrintClient(HWND window, Dib& target)
     GdiFlush();
 }
 
-void CaptureScreen(HWND window, Dib& target)
-{
-    RECT area{};
-    GetWindowRect(window, &area);
-    HDC screen = GetDC(nullptr);
-    BitBlt(target.Dc(), 0, 0, target.Width(), target.Height(), screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-}
-
 namespace {
 
 bool PngEncoder(CLSID& encoder)
@@ -312,60 +302,6 @@ bool SavePng(const Dib& image, const std::wstring& relativePath)
     }
     Gdiplus::GdiplusShutdown(token);
     return saved;
-}
-
-int CountGdiObjects()
-{
-    int count = 0;
-    for (UINT_PTR i = 1; i <= 0xFFFF; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)))
-            ++count;
-    return count;
-}
-
-TempFolder::TempFolder()
-{
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    m_path = std::wstring(base) + L"xjn_controls_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-             std::to_wstring(GetTickCount());
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder()
-{
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW((m_path + L"\\" + found.cFileName).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(m_path.c_str());
-}
-
-bool FileExists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-TraceCapture::TraceCapture() : CTraceModule(4)
-{
-    AddTraceModule(this);
-}
-
-TraceCapture::~TraceCapture()
-{
-    RemoveTraceModule(this);
-}
-
-void TraceCapture::Trace(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line)
-{
-    lines.push_back({type, message ? message : L"", source ? source : L"", line});
 }
 
 } // namespace testing_controls

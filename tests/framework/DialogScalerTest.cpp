@@ -1,5 +1,5 @@
-#include "framework/GdiCount.h"
 #include "framework/TemplateBuilder.h"
+#include "support/GdiCount.h"
 #include "jnCommonGUI/DialogScaler.h"
 #include "res/resource.h"
 #include "winframe/ModuleInstance.h"
@@ -10,6 +10,8 @@
 #include <string>
 
 namespace {
+
+using testsupport::LiveGdiObjects;
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
 {

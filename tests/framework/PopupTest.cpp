@@ -1,5 +1,5 @@
-#include "framework/GdiCount.h"
 #include "framework/TestPopup.h"
+#include "support/GdiCount.h"
 #include "winframe/WindowSubclass.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,8 @@
 #include <functional>
 
 namespace {
+
+using testsupport::LiveGdiObjects;
 
 constexpr int kWidth = 242;   // bitmap 279
 constexpr int kHeight = 274;
