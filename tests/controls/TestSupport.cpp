@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include <gdiplus.h>
+#include "Screenshot.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace testing_controls {
 
@@ -258,28 +258,6 @@ void PrintClient(HWND window, Dib& target)
     GdiFlush();
 }
 
-namespace {
-
-bool PngEncoder(CLSID& encoder)
-{
-    UINT count = 0, size = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
-        return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
-        return false;
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(codecs[i].MimeType) == L"image/png")
-        {
-            encoder = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
-} // namespace
-
 bool SavePng(const Dib& image, const std::wstring& relativePath)
 {
     wchar_t full[MAX_PATH] = {};
@@ -289,19 +267,9 @@ bool SavePng(const Dib& image, const std::wstring& relativePath)
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos)
         SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
-        return false;
-    bool saved = false;
-    {
-        GdiFlush();
-        Gdiplus::Bitmap bitmap(image.Bitmap(), nullptr);
-        CLSID encoder{};
-        saved = PngEncoder(encoder) && bitmap.Save(path.c_str(), &encoder, nullptr) == Gdiplus::Ok;
-    }
-    Gdiplus::GdiplusShutdown(token);
-    return saved;
+    const GdiPlusSession gdiPlus;
+    GdiFlush();
+    return gdiPlus.Started() && SaveBitmapPng(image.Bitmap(), path);
 }
 
 } // namespace testing_controls
