@@ -7,6 +7,7 @@
 #include "logvane/include/Logvane.h"
 #include "notifications/GUIObjects.h"
 #include "winframe/ModuleInstance.h"
+#include "winframe/PaintWindow.h"
 
 #include <cstring>
 #include <vector>
@@ -483,19 +484,7 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     switch (message)
     {
     case WM_PAINT:
-        if (wParam)
-        {
-            Paint(reinterpret_cast<HDC>(wParam));
-        }
-        else
-        {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(m_hWnd, &paint))
-            {
-                Paint(dc);
-                EndPaint(m_hWnd, &paint);
-            }
-        }
+        PaintWindow(m_hWnd, reinterpret_cast<HDC>(wParam), [this](HDC dc) { Paint(dc); });
         result = 0;
         return true;
     case WM_PRINTCLIENT:

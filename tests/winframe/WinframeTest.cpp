@@ -1,5 +1,6 @@
 #include "res/resource.h"
 #include "winframe/Dialog.h"
+#include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 #include "winframe/WindowSubclass.h"
 
@@ -153,6 +154,33 @@ TEST(WindowSubclass, TheFinalMessageComesWithTheWindowsEnd)
     }
     EXPECT_EQ(recorder.finals, 1);
     EXPECT_EQ(recorder.m_hWnd, nullptr);
+}
+
+TEST(PaintWindow, PaintsIntoTheGivenDCOrBetweenBeginAndEndPaint)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr, nullptr,
+                                  nullptr);
+    ASSERT_NE(window, nullptr);
+    HDC memory = CreateCompatibleDC(nullptr);
+    std::vector<HDC> painted;
+    const auto record = [&](HDC dc) { painted.push_back(dc); };
+
+    InvalidateRect(window, nullptr, FALSE);
+    PaintWindow(window, memory, record);
+    ASSERT_EQ(painted.size(), 1u);
+    EXPECT_EQ(painted[0], memory);
+    EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE)) << "a given DC leaves the update region alone";
+
+    PaintWindow(window, nullptr, record);
+    ASSERT_EQ(painted.size(), 2u);
+    EXPECT_NE(painted[1], nullptr);
+    EXPECT_NE(painted[1], memory);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "BeginPaint and EndPaint validated the window";
+
+    DeleteDC(memory);
+    DestroyWindow(window);
+    PaintWindow(window, nullptr, record);
+    EXPECT_EQ(painted.size(), 2u) << "no paint DC for a window that is gone";
 }
 
 TEST(Reflection, NotificationsGoBackToTheControlThatSentThem)
