@@ -1,5 +1,6 @@
 #include "jnCommonGUI/SkinButton.h"
 
+#include "jnCommonGUI/DibInfo.h"
 #include "jnCommonGUI/Imaging.h"
 #include "jnCommonGUI/KeyRuns.h"
 #include "jnCommonGUI/NinePartGrid.h"
@@ -237,13 +238,7 @@ bool CSkinButton::BuildWindowRegion()
         ScopedWindowDC screen(nullptr, ScopedWindowDC::Whole);
         if (!screen)
             return false;
-        BITMAPINFO header{};
-        header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        header.bmiHeader.biWidth = width;
-        header.bmiHeader.biHeight = -height;
-        header.bmiHeader.biPlanes = 1;
-        header.bmiHeader.biBitCount = 24;
-        header.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO header = DibInfo(width, -height, 24);
         if (GetDIBits(screen.Get(), normal, 0, height, pixels.data(), &header, DIB_RGB_COLORS) != height)
             return false;
     }

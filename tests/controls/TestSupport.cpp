@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Screenshot.h"
+#include "jnCommonGUI/DibInfo.h"
 
 #include <shlobj.h>
 
@@ -18,13 +19,7 @@ COLORREF EdgeColour(COLORREF face)
 
 Dib::Dib(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(width, -height, 32);
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<std::uint32_t*>(bits);
@@ -107,13 +102,7 @@ HBITMAP MakeStrip(int width, int frameHeight, int frameCount, int bitsPerPixel)
     if (bitsPerPixel == 32)
         return strip.Detach();
     // A section of the requested depth, as an image loaded with its own format gives.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(width, -height, static_cast<WORD>(bitsPerPixel));
     void* bits = nullptr;
     HBITMAP result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
