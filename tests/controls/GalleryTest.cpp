@@ -75,15 +75,6 @@ HBITMAP MakeCloseStrip()
     return strip.Detach();
 }
 
-// Puts the real pointer over a point of the window, so that what the test shows stays shown.
-void PointAt(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    PumpMessages(2);
-}
-
 // Captures each control after preparing its state and lays the pictures out in a sheet.
 class Sheet
 {

@@ -178,12 +178,7 @@ TEST_F(HyperLinkTest, RealPointerEntersAndLeavesTheText)
 {
     CHyperLinkIcon link;
     HWND window = MakePopupLink(link, L"More information");
-    const auto moveTo = [&](int x, int y) {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        SetCursorPos(point.x, point.y);
-        PumpMessages(3);
-    };
+    const auto moveTo = [&](int x, int y) { PointAt(window, x, y, 3); };
     moveTo(8, 8);
     EXPECT_EQ(dialog->CountNotifies(kLinkHoverEnter), 0);
     moveTo(30, 6);
@@ -302,10 +297,7 @@ TEST_F(HyperLinkTest, CursorIsAHandOnlyOverAnActiveLink)
 {
     CHyperLinkIcon link;
     HWND window = MakePopupLink(link, L"More information");
-    POINT point{30, 6};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    PumpMessages(2);
+    PointAt(window, 30, 6);
     EXPECT_EQ(SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
               TRUE);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));

@@ -192,10 +192,7 @@ TEST_F(SkinButtonTest, ARealClickOnAMagentaCornerDoesNotReachTheButton)
     CSkinButton button;
     HWND window = MakeButton(button, L"OK");
     const auto click = [&](int x, int y) {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        SetCursorPos(point.x, point.y);
-        PumpMessages(2);
+        PointAt(window, x, y);
         INPUT input[2] = {};
         input[0].type = input[1].type = INPUT_MOUSE;
         input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;

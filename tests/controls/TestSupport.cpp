@@ -241,6 +241,14 @@ void PumpMessages(int rounds)
     }
 }
 
+void PointAt(HWND window, int x, int y, int rounds)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    PumpMessages(rounds);
+}
+
 void PrintClient(HWND window, Dib& target)
 {
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()), PRF_CLIENT);

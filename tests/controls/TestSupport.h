@@ -93,6 +93,9 @@ private:
 // Dispatches the thread's waiting messages, a few rounds with short pauses.
 void PumpMessages(int rounds = 3);
 
+// Puts the real pointer over a client point of the window, then dispatches what that causes.
+void PointAt(HWND window, int x, int y, int rounds = 2);
+
 // The window's client area as it paints itself into a DIB (WM_PRINTCLIENT).
 void PrintClient(HWND window, Dib& target);
 
