@@ -1,6 +1,7 @@
 // The hyperlink control and the hyperlink with an icon, on static controls of a real dialog.
 #include "TestSupport.h"
 #include "support/FileBytes.h"
+#include "support/RegistrySandbox.h"
 #include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
@@ -15,6 +16,7 @@
 
 using namespace testing_controls;
 using testsupport::FileExists;
+using testsupport::RegistryValueOverride;
 using testsupport::TempFolder;
 
 namespace {
@@ -81,32 +83,11 @@ protected:
     HICON m_icon = nullptr;
 };
 
-// Sets (and on destruction removes) the user's link colour values.
-class LinkColourValues
+// The user's link colour values for one test; what was there before comes back afterwards.
+struct LinkColourValues
 {
-public:
-    LinkColourValues()
-    {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kLinkColoursKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
-    }
-    ~LinkColourValues()
-    {
-        RegDeleteValueW(m_key, kLinkColourValue);
-        RegDeleteValueW(m_key, kVisitedColourValue);
-        RegCloseKey(m_key);
-    }
-    void SetText(const wchar_t* name, const wchar_t* text)
-    {
-        RegSetValueExW(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
-    }
-    void SetNumber(const wchar_t* name, DWORD value)
-    {
-        RegSetValueExW(m_key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    }
-
-private:
-    HKEY m_key = nullptr;
+    RegistryValueOverride link{HKEY_CURRENT_USER, kLinkColoursKey, kLinkColourValue};
+    RegistryValueOverride visited{HKEY_CURRENT_USER, kLinkColoursKey, kVisitedColourValue};
 };
 
 // A batch file that leaves a marker file when the shell opens it: a launch that opens no browser.
@@ -438,14 +419,14 @@ TEST(LinkColoursFromRegistry, UserValuesReplaceTheDefaults)
         EXPECT_EQ(defaults.visited, RGB(128, 0, 128));
     }
     LinkColourValues values;
-    values.SetText(kLinkColourValue, L"10,20,30");
-    values.SetText(kVisitedColourValue, L"40,50,60");
+    values.link.SetString(L"10,20,30");
+    values.visited.SetString(L"40,50,60");
     LinkColours colours = ReadLinkColours();
     EXPECT_EQ(colours.link, RGB(10, 20, 30));
     EXPECT_EQ(colours.visited, RGB(40, 50, 60));
 
-    values.SetText(kLinkColourValue, L"garbage");
-    values.SetNumber(kVisitedColourValue, 0x123456);
+    values.link.SetString(L"garbage");
+    values.visited.SetDword(0x123456);
     colours = ReadLinkColours();
     EXPECT_EQ(colours.link, RGB(0, 0, 255)) << "malformed text";
     EXPECT_EQ(colours.visited, RGB(128, 0, 128)) << "wrong value type";
@@ -454,7 +435,7 @@ TEST(LinkColoursFromRegistry, UserValuesReplaceTheDefaults)
 TEST_F(HyperLinkTest, SubclassingTakesTheUsersLinkColour)
 {
     LinkColourValues values;
-    values.SetText(kLinkColourValue, L"0,120,0");
+    values.link.SetString(L"0,120,0");
     CHyperLinkIcon link;
     HWND window = MakeStatic(L"Green");
     ASSERT_TRUE(link.SubclassWindow(window));
