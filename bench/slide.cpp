@@ -3,21 +3,14 @@
 // the timer alone sets the pace.
 #include "BenchSupport.h"
 #include "tests/framework/TestPopup.h"
+#include "tests/support/MessagePump.h"
 
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
+using testsupport::DispatchWaitingMessages;
 
 // Each slide tick by hand: the tick's work plus the paint it causes.
 void TickCosts(int edge, const char* name)
@@ -29,7 +22,7 @@ void TickCosts(int edge, const char* name)
         popup.SetTaskbarProbes(TaskbarAt(edge));
         popup.Show(nullptr);
         KillTimer(popup.m_hWnd, kSlideInTimer);  // the ticks come from here only
-        Pump();
+        DispatchWaitingMessages();
         while (!popup.IsFullyShown())
         {
             const double start = MillisecondsNow();
@@ -65,7 +58,7 @@ void TickParts()
     HWND window = popup.m_hWnd;
     while (!popup.IsFullyShown())
         SendMessageW(window, WM_TIMER, kSlideInTimer, 0);
-    Pump();
+    DispatchWaitingMessages();
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP canvas = CreateCompatibleBitmap(screen, popup.Slide().width, popup.Slide().height);
@@ -112,7 +105,7 @@ void FullSlideIn(int edge, const char* name)
     while (!popup.IsFullyShown())
     {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
+        DispatchWaitingMessages();
     }
     const double took = MillisecondsNow() - start;
     const int depth = edge == kEdgeLeft || edge == kEdgeRight ? popup.Slide().width : popup.Slide().height;

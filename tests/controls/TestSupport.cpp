@@ -2,6 +2,7 @@
 
 #include "Screenshot.h"
 #include "jnCommonGUI/DibInfo.h"
+#include "support/MessagePump.h"
 
 #include <shlobj.h>
 
@@ -231,12 +232,7 @@ void PumpMessages(int rounds)
 {
     for (int round = 0; round < rounds; ++round)
     {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        testsupport::DispatchWaitingMessages();
         Sleep(20);
     }
 }

@@ -1,5 +1,6 @@
 // The host-side screenshots: what the screen shows of a window, read back from the PNG file.
 #include "Screenshot.h"
+#include "support/MessagePump.h"
 #include "support/TempFolder.h"
 #include "winframe/GdiHandles.h"
 
@@ -31,9 +32,7 @@ public:
         UpdateWindow(m_window);
         for (int i = 0; i < 10; ++i)
         {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
+            testsupport::DispatchWaitingMessages();
             Sleep(10);
         }
     }

@@ -2,6 +2,7 @@
 // and the slide-in step by step. Written as PNG files into the folder XJN_SCREENSHOT_DIR names;
 // skipped when it is not set.
 #include "framework/TestPopup.h"
+#include "support/MessagePump.h"
 #include "winframe/GdiHandles.h"
 
 #include "Screenshot.h"
@@ -46,9 +47,7 @@ void Settle(HWND window)
 {
     for (int i = 0; i < 20; ++i)
     {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+        testsupport::DispatchWaitingMessages();
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(5);
     }
