@@ -1,6 +1,7 @@
 // Screenshots of each control in each state, for a person to look at:
 // written to screenshots/controls/ beside the test program.
 #include "TestSupport.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
@@ -15,6 +16,7 @@
 
 using namespace testing_controls;
 using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 namespace {
 
@@ -320,10 +322,7 @@ TEST_F(Gallery, HyperLinkWithIcon)
         const std::wstring target = folder.File(L"nothing.bat");
         if (name == "visited")
         {
-            HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-            DWORD written = 0;
-            WriteFile(file, "@rem\r\n", 6, &written, nullptr);
-            CloseHandle(file);
+            WriteFileBytes(target, "@rem\r\n");
             link.SetHyperLink(target.c_str());
         }
         else

@@ -11,7 +11,6 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <memory>
 
 using namespace testing_controls;
@@ -89,15 +88,6 @@ struct LinkColourValues
     RegistryValueOverride link{HKEY_CURRENT_USER, kLinkColoursKey, kLinkColourValue};
     RegistryValueOverride visited{HKEY_CURRENT_USER, kLinkColoursKey, kVisitedColourValue};
 };
-
-// A batch file that leaves a marker file when the shell opens it: a launch that opens no browser.
-std::wstring WriteMarkerScript(const TempFolder& folder, const std::wstring& marker)
-{
-    const std::wstring script = folder.File(L"open.bat");
-    std::ofstream out(std::string(script.begin(), script.end()));
-    out << "@echo opened> \"" << std::string(marker.begin(), marker.end()) << "\"\r\n";
-    return script;
-}
 
 bool WaitForFile(const std::wstring& path)
 {
@@ -245,7 +235,8 @@ TEST_F(HyperLinkTest, ALinkWithoutLabelShowsAndOpensItsTarget)
 {
     TempFolder folder;
     const std::wstring marker = folder.File(L"opened.txt");
-    const std::wstring script = WriteMarkerScript(folder, marker);
+    const std::wstring script = folder.File(L"open.bat");
+    ASSERT_TRUE(WriteMarkerScript(script, marker));
 
     CHyperLinkIcon link;
     HWND window = MakeStatic(L"", 0, 600, 20);

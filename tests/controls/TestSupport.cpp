@@ -2,6 +2,7 @@
 
 #include "Screenshot.h"
 #include "jnCommonGUI/DibInfo.h"
+#include "support/FileBytes.h"
 #include "support/MessagePump.h"
 
 #include <shlobj.h>
@@ -235,6 +236,13 @@ void PumpMessages(int rounds)
         testsupport::DispatchWaitingMessages();
         Sleep(20);
     }
+}
+
+bool WriteMarkerScript(const std::wstring& script, const std::wstring& marker)
+{
+    // Temporary paths are ASCII: the batch file takes them byte for byte.
+    const std::string target(marker.begin(), marker.end());
+    return testsupport::WriteFileBytes(script, "@echo marked> \"" + target + "\"\r\n");
 }
 
 void PointAt(HWND window, int x, int y, int rounds)

@@ -93,6 +93,10 @@ private:
 // Dispatches the thread's waiting messages, a few rounds with short pauses.
 void PumpMessages(int rounds = 3);
 
+// Writes a batch file that leaves the marker file when it runs: a launch target that opens no
+// browser. False when it cannot be written.
+bool WriteMarkerScript(const std::wstring& script, const std::wstring& marker);
+
 // Puts the real pointer over a client point of the window, then dispatches what that causes.
 void PointAt(HWND window, int x, int y, int rounds = 2);
 

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -97,10 +96,7 @@ TEST(DocumentLauncher, TheShellOpensTheDocument)
     TempFolder folder;
     const std::wstring marker = folder.File(L"launched.txt");
     const std::wstring script = folder.File(L"launch.bat");
-    {
-        std::ofstream out(std::string(script.begin(), script.end()));
-        out << "@echo launched> \"" << std::string(marker.begin(), marker.end()) << "\"\r\n";
-    }
+    ASSERT_TRUE(WriteMarkerScript(script, marker));
     const CDocumentLauncher launcher;
     HANDLE process = nullptr;
     ASSERT_TRUE(launcher.Launch(script.c_str(), &process, true));
