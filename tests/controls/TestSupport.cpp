@@ -4,6 +4,7 @@
 #include "jnCommonGUI/DibInfo.h"
 #include "support/FileBytes.h"
 #include "support/MessagePump.h"
+#include "support/TemplateBuilder.h"
 
 #include <shlobj.h>
 
@@ -133,21 +134,6 @@ HICON MakeIcon(int size, int border, COLORREF colour)
     return icon;
 }
 
-namespace {
-
-// An empty dialog template: the controls are added as windows at exact pixel places.
-std::vector<WORD> EmptyDialogTemplate()
-{
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = WS_POPUP | WS_VISIBLE;
-    header->dwExtendedStyle = WS_EX_TOPMOST;
-    header->cdit = 0;
-    return words;  // followed by no menu, the default class and an empty title
-}
-
-} // namespace
-
 TestDialog& TestDialog::Shared()
 {
     static TestDialog dialog;
@@ -156,8 +142,10 @@ TestDialog& TestDialog::Shared()
 
 TestDialog::TestDialog()
 {
-    std::vector<WORD> words = EmptyDialogTemplate();
-    m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()),
+    // An empty template: the controls are added as windows at exact pixel places.
+    const std::vector<BYTE> bytes =
+        testsupport::TemplateBuilder(false, WS_POPUP | WS_VISIBLE, 0, 0).ExStyle(WS_EX_TOPMOST).Build();
+    m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
                                           nullptr, &TestDialog::Proc, reinterpret_cast<LPARAM>(this));
     SetWindowPos(m_dialog, HWND_TOPMOST, 100, 100, 400, 300, SWP_SHOWWINDOW);
     SetForegroundWindow(m_dialog);
