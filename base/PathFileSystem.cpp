@@ -60,6 +60,13 @@ bool MatchesMask(const WIN32_FIND_DATAW& entry, DWORD mask)
     return (attributes & restricted & ~mask) == 0;
 }
 
+// A found entry's full path; a directory's with its trailing backslash.
+std::wstring EntryPath(const std::wstring& folder, const WIN32_FIND_DATAW& entry)
+{
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? folder + entry.cFileName + L"\\"
+                                                               : folder + entry.cFileName;
+}
+
 bool QueryDiskSpace(const std::wstring& path, ULONGLONG& freeBytes, ULONGLONG& totalBytes)
 {
     const std::wstring root = PathRoot(path);
@@ -175,18 +182,10 @@ bool CPath::FindFirst(DWORD attributeMask)
     m_search = search;
     m_searchAttributes = attributeMask;
     m_searchFolder = Folder();
-    do
-    {
-        if (MatchesMask(entry, m_searchAttributes))
-        {
-            m_path = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                         ? m_searchFolder + entry.cFileName + L"\\"
-                         : m_searchFolder + entry.cFileName;
-            return true;
-        }
-    } while (FindNextFileW(m_search, &entry));
-    CloseSearch();
-    return false;
+    if (!MatchesMask(entry, m_searchAttributes))
+        return FindNext();
+    m_path = EntryPath(m_searchFolder, entry);
+    return true;
 }
 
 bool CPath::FindNext()
@@ -198,9 +197,7 @@ bool CPath::FindNext()
     {
         if (MatchesMask(entry, m_searchAttributes))
         {
-            m_path = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                         ? m_searchFolder + entry.cFileName + L"\\"
-                         : m_searchFolder + entry.cFileName;
+            m_path = EntryPath(m_searchFolder, entry);
             return true;
         }
     }

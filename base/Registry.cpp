@@ -1,5 +1,6 @@
 #include "base/Registry.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,9 +16,9 @@ struct RegApi<wchar_t>
     {
         return RegOpenKeyExW(root, subKey, 0, access, key);
     }
-    static LONG Create(HKEY root, const wchar_t* subKey, HKEY* key)
+    static LONG Create(HKEY root, const wchar_t* subKey, REGSAM access, HKEY* key)
     {
-        return RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key, nullptr);
+        return RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, key, nullptr);
     }
     static LONG Query(HKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size)
     {
@@ -32,7 +33,10 @@ struct RegApi<wchar_t>
         return RegEnumKeyExW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
     }
     static LONG DeleteValue(HKEY key, const wchar_t* name) { return RegDeleteValueW(key, name); }
-    static LONG DeleteKey(HKEY root, const wchar_t* subKey) { return RegDeleteKeyW(root, subKey); }
+    static LONG DeleteKey(HKEY root, const wchar_t* subKey, REGSAM view)
+    {
+        return view ? RegDeleteKeyExW(root, subKey, view, 0) : RegDeleteKeyW(root, subKey);
+    }
 };
 
 template <>
@@ -42,9 +46,9 @@ struct RegApi<char>
     {
         return RegOpenKeyExA(root, subKey, 0, access, key);
     }
-    static LONG Create(HKEY root, const char* subKey, HKEY* key)
+    static LONG Create(HKEY root, const char* subKey, REGSAM access, HKEY* key)
     {
-        return RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key, nullptr);
+        return RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, key, nullptr);
     }
     static LONG Query(HKEY key, const char* name, DWORD* type, void* data, DWORD* size)
     {
@@ -59,7 +63,10 @@ struct RegApi<char>
         return RegEnumKeyExA(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
     }
     static LONG DeleteValue(HKEY key, const char* name) { return RegDeleteValueA(key, name); }
-    static LONG DeleteKey(HKEY root, const char* subKey) { return RegDeleteKeyA(root, subKey); }
+    static LONG DeleteKey(HKEY root, const char* subKey, REGSAM view)
+    {
+        return view ? RegDeleteKeyExA(root, subKey, view, 0) : RegDeleteKeyA(root, subKey);
+    }
 };
 
 // One open key, closed when it goes out of scope.
@@ -85,43 +92,57 @@ private:
 // Subkey names are at most 255 characters; the buffer has room for that and more.
 const DWORD kSubKeyNameChars = 261;
 
-template <class Char>
-bool OpenForRead(HKEY root, const std::basic_string<Char>& subKey, OpenKey& key)
+// The root and the view flag (0 or a KEY_WOW64_* flag) that every open adds to its access.
+struct Place
 {
-    return RegApi<Char>::Open(root, subKey.c_str(), KEY_READ, key.Receive()) == ERROR_SUCCESS;
+    HKEY root;
+    REGSAM view;
+};
+
+template <class Char>
+bool OpenForRead(const Place& place, const std::basic_string<Char>& subKey, OpenKey& key)
+{
+    return RegApi<Char>::Open(place.root, subKey.c_str(), KEY_READ | place.view, key.Receive()) == ERROR_SUCCESS;
 }
 
 template <class Char>
-bool OpenForWrite(HKEY root, const std::basic_string<Char>& subKey, bool create, OpenKey& key)
+bool Create(const Place& place, const std::basic_string<Char>& subKey, OpenKey& key)
 {
-    if (RegApi<Char>::Open(root, subKey.c_str(), KEY_WRITE, key.Receive()) == ERROR_SUCCESS)
+    return RegApi<Char>::Create(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS;
+}
+
+template <class Char>
+bool OpenForWrite(const Place& place, const std::basic_string<Char>& subKey, bool create, OpenKey& key)
+{
+    if (RegApi<Char>::Open(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS)
         return true;
-    return create && RegApi<Char>::Create(root, subKey.c_str(), key.Receive()) == ERROR_SUCCESS;
+    return create && Create(place, subKey, key);
 }
 
 template <class Char>
-bool KeyExistsT(HKEY root, const std::basic_string<Char>& subKey, bool create)
+bool KeyExistsT(const Place& place, const std::basic_string<Char>& subKey, bool create)
 {
     OpenKey key;
-    if (OpenForRead(root, subKey, key))
+    if (OpenForRead(place, subKey, key))
         return true;
     OpenKey created;
-    return create && RegApi<Char>::Create(root, subKey.c_str(), created.Receive()) == ERROR_SUCCESS;
+    return create && Create(place, subKey, created);
 }
 
 template <class Char>
-bool ValueExistsT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
+bool ValueExistsT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
 {
     OpenKey key;
-    return OpenForRead(root, subKey, key) &&
+    return OpenForRead(place, subKey, key) &&
            RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 template <class Char>
-bool EnumSubKeysT(HKEY root, const std::basic_string<Char>& subKey, std::vector<std::basic_string<Char>>& names)
+bool EnumSubKeysT(const Place& place, const std::basic_string<Char>& subKey,
+                  std::vector<std::basic_string<Char>>& names)
 {
     OpenKey key;
-    if (!OpenForRead(root, subKey, key))
+    if (!OpenForRead(place, subKey, key))
         return false;
     names.clear();
     for (DWORD index = 0;; ++index)
@@ -136,12 +157,12 @@ bool EnumSubKeysT(HKEY root, const std::basic_string<Char>& subKey, std::vector<
 }
 
 template <class Char>
-bool GetStringValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+bool GetStringValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                      std::basic_string<Char>& value)
 {
     OpenKey key;
     DWORD bytes = 0;
-    if (!OpenForRead(root, subKey, key) ||
+    if (!OpenForRead(place, subKey, key) ||
         RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, &bytes) != ERROR_SUCCESS)
         return false;
     // A character per stored byte and one more: the text ends even when the value has no zero.
@@ -154,12 +175,12 @@ bool GetStringValueT(HKEY root, const std::basic_string<Char>& subKey, const std
 }
 
 template <class Char>
-bool GetBinaryValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+bool GetBinaryValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                      void* buffer, DWORD& size)
 {
     OpenKey key;
     DWORD needed = 0;
-    if (!buffer || !OpenForRead(root, subKey, key) ||
+    if (!buffer || !OpenForRead(place, subKey, key) ||
         RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, &needed) != ERROR_SUCCESS ||
         size < needed)
         return false;
@@ -171,14 +192,39 @@ bool GetBinaryValueT(HKEY root, const std::basic_string<Char>& subKey, const std
 }
 
 template <class Char>
-bool GetDWORDValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+bool GetValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+               DWORD& type, std::vector<BYTE>& data, DWORD firstReadSize)
+{
+    OpenKey key;
+    if (!OpenForRead(place, subKey, key))
+        return false;
+    // At least one byte: without a buffer the query reports the size and reads nothing.
+    std::vector<BYTE> bytes(std::max<DWORD>(firstReadSize, 1));
+    DWORD readType = REG_NONE;
+    DWORD size = static_cast<DWORD>(bytes.size());
+    LONG status = RegApi<Char>::Query(key.Get(), name.c_str(), &readType, bytes.data(), &size);
+    if (status == ERROR_MORE_DATA)
+    {
+        bytes.assign(size, 0);
+        status = RegApi<Char>::Query(key.Get(), name.c_str(), &readType, bytes.data(), &size);
+    }
+    if (status != ERROR_SUCCESS)
+        return false;
+    bytes.resize(size);
+    type = readType;
+    data = std::move(bytes);
+    return true;
+}
+
+template <class Char>
+bool GetDWORDValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                     DWORD& value)
 {
     OpenKey key;
     DWORD type = REG_NONE;
     DWORD size = 0;
     // A REG_DWORD shorter than 4 bytes has no number in it: reading 4 bytes would run past it.
-    if (!OpenForRead(root, subKey, key) ||
+    if (!OpenForRead(place, subKey, key) ||
         RegApi<Char>::Query(key.Get(), name.c_str(), &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size < sizeof(DWORD))
         return false;
@@ -191,33 +237,33 @@ bool GetDWORDValueT(HKEY root, const std::basic_string<Char>& subKey, const std:
 }
 
 template <class Char>
-bool SetValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name, DWORD type,
-               const void* data, DWORD size, bool create)
+bool SetValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+               DWORD type, const void* data, DWORD size, bool create)
 {
     OpenKey key;
-    return OpenForWrite(root, subKey, create, key) &&
+    return OpenForWrite(place, subKey, create, key) &&
            RegApi<Char>::Set(key.Get(), name.c_str(), type, data, size) == ERROR_SUCCESS;
 }
 
 template <class Char>
-bool SetStringValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
+bool SetStringValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                      const std::basic_string<Char>& value, bool multiString, bool create)
 {
     const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(Char));
-    return SetValueT(root, subKey, name, multiString ? REG_MULTI_SZ : REG_SZ, value.c_str(), bytes, create);
+    return SetValueT(place, subKey, name, multiString ? REG_MULTI_SZ : REG_SZ, value.c_str(), bytes, create);
 }
 
 template <class Char>
-bool DeleteValueT(HKEY root, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
+bool DeleteValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
 {
     OpenKey key;
-    return RegApi<Char>::Open(root, subKey.c_str(), KEY_WRITE, key.Receive()) == ERROR_SUCCESS &&
+    return RegApi<Char>::Open(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS &&
            RegApi<Char>::DeleteValue(key.Get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 } // namespace
 
-Registry::Registry(HKEY root) : m_root(root) {}
+Registry::Registry(HKEY root, REGSAM view) : m_root(root), m_view(view) {}
 
 Registry::~Registry() = default;
 
@@ -228,118 +274,130 @@ void Registry::SetRootKey(HKEY root)
 
 bool Registry::KeyExists(const std::wstring& subKey, bool create) const
 {
-    return KeyExistsT(m_root, subKey, create);
+    return KeyExistsT(Place{m_root, m_view}, subKey, create);
 }
 
 bool Registry::KeyExists(const std::string& subKey, bool create) const
 {
-    return KeyExistsT(m_root, subKey, create);
+    return KeyExistsT(Place{m_root, m_view}, subKey, create);
 }
 
 bool Registry::ValueExists(const std::wstring& subKey, const std::wstring& valueName) const
 {
-    return ValueExistsT(m_root, subKey, valueName);
+    return ValueExistsT(Place{m_root, m_view}, subKey, valueName);
 }
 
 bool Registry::ValueExists(const std::string& subKey, const std::string& valueName) const
 {
-    return ValueExistsT(m_root, subKey, valueName);
+    return ValueExistsT(Place{m_root, m_view}, subKey, valueName);
 }
 
 bool Registry::EnumSubKeys(const std::wstring& subKey, std::vector<std::wstring>& names) const
 {
-    return EnumSubKeysT(m_root, subKey, names);
+    return EnumSubKeysT(Place{m_root, m_view}, subKey, names);
 }
 
 bool Registry::EnumSubKeys(const std::string& subKey, std::vector<std::string>& names) const
 {
-    return EnumSubKeysT(m_root, subKey, names);
+    return EnumSubKeysT(Place{m_root, m_view}, subKey, names);
 }
 
 bool Registry::GetStringValue(const std::wstring& subKey, const std::wstring& valueName, std::wstring& value) const
 {
-    return GetStringValueT(m_root, subKey, valueName, value);
+    return GetStringValueT(Place{m_root, m_view}, subKey, valueName, value);
 }
 
 bool Registry::GetStringValue(const std::string& subKey, const std::string& valueName, std::string& value) const
 {
-    return GetStringValueT(m_root, subKey, valueName, value);
+    return GetStringValueT(Place{m_root, m_view}, subKey, valueName, value);
 }
 
 bool Registry::GetBinaryValue(const std::wstring& subKey, const std::wstring& valueName, void* buffer,
                               DWORD& size) const
 {
-    return GetBinaryValueT(m_root, subKey, valueName, buffer, size);
+    return GetBinaryValueT(Place{m_root, m_view}, subKey, valueName, buffer, size);
 }
 
 bool Registry::GetBinaryValue(const std::string& subKey, const std::string& valueName, void* buffer,
                               DWORD& size) const
 {
-    return GetBinaryValueT(m_root, subKey, valueName, buffer, size);
+    return GetBinaryValueT(Place{m_root, m_view}, subKey, valueName, buffer, size);
+}
+
+bool Registry::GetValue(const std::wstring& subKey, const std::wstring& valueName, DWORD& type,
+                        std::vector<BYTE>& data, DWORD firstReadSize) const
+{
+    return GetValueT(Place{m_root, m_view}, subKey, valueName, type, data, firstReadSize);
+}
+
+bool Registry::GetValue(const std::string& subKey, const std::string& valueName, DWORD& type,
+                        std::vector<BYTE>& data, DWORD firstReadSize) const
+{
+    return GetValueT(Place{m_root, m_view}, subKey, valueName, type, data, firstReadSize);
 }
 
 bool Registry::GetDWORDValue(const std::wstring& subKey, const std::wstring& valueName, DWORD& value) const
 {
-    return GetDWORDValueT(m_root, subKey, valueName, value);
+    return GetDWORDValueT(Place{m_root, m_view}, subKey, valueName, value);
 }
 
 bool Registry::GetDWORDValue(const std::string& subKey, const std::string& valueName, DWORD& value) const
 {
-    return GetDWORDValueT(m_root, subKey, valueName, value);
+    return GetDWORDValueT(Place{m_root, m_view}, subKey, valueName, value);
 }
 
 bool Registry::SetStringValue(const std::wstring& subKey, const std::wstring& valueName, const std::wstring& value,
                               bool multiString, bool create) const
 {
-    return SetStringValueT(m_root, subKey, valueName, value, multiString, create);
+    return SetStringValueT(Place{m_root, m_view}, subKey, valueName, value, multiString, create);
 }
 
 bool Registry::SetStringValue(const std::string& subKey, const std::string& valueName, const std::string& value,
                               bool multiString, bool create) const
 {
-    return SetStringValueT(m_root, subKey, valueName, value, multiString, create);
+    return SetStringValueT(Place{m_root, m_view}, subKey, valueName, value, multiString, create);
 }
 
 bool Registry::SetBinaryValue(const std::wstring& subKey, const std::wstring& valueName, const void* data,
                               DWORD size, bool create) const
 {
-    return SetValueT(m_root, subKey, valueName, REG_BINARY, data, size, create);
+    return SetValueT(Place{m_root, m_view}, subKey, valueName, REG_BINARY, data, size, create);
 }
 
 bool Registry::SetBinaryValue(const std::string& subKey, const std::string& valueName, const void* data, DWORD size,
                               bool create) const
 {
-    return SetValueT(m_root, subKey, valueName, REG_BINARY, data, size, create);
+    return SetValueT(Place{m_root, m_view}, subKey, valueName, REG_BINARY, data, size, create);
 }
 
 bool Registry::SetDWORDValue(const std::wstring& subKey, const std::wstring& valueName, DWORD value,
                              bool create) const
 {
-    return SetValueT(m_root, subKey, valueName, REG_DWORD, &value, sizeof(value), create);
+    return SetValueT(Place{m_root, m_view}, subKey, valueName, REG_DWORD, &value, sizeof(value), create);
 }
 
 bool Registry::SetDWORDValue(const std::string& subKey, const std::string& valueName, DWORD value,
                              bool create) const
 {
-    return SetValueT(m_root, subKey, valueName, REG_DWORD, &value, sizeof(value), create);
+    return SetValueT(Place{m_root, m_view}, subKey, valueName, REG_DWORD, &value, sizeof(value), create);
 }
 
 bool Registry::DeleteValue(const std::wstring& subKey, const std::wstring& valueName) const
 {
-    return DeleteValueT(m_root, subKey, valueName);
+    return DeleteValueT(Place{m_root, m_view}, subKey, valueName);
 }
 
 bool Registry::DeleteValue(const std::string& subKey, const std::string& valueName) const
 {
-    return DeleteValueT(m_root, subKey, valueName);
+    return DeleteValueT(Place{m_root, m_view}, subKey, valueName);
 }
 
 bool Registry::DeleteKey(const std::wstring& subKey) const
 {
-    return RegApi<wchar_t>::DeleteKey(m_root, subKey.c_str()) == ERROR_SUCCESS;
+    return RegApi<wchar_t>::DeleteKey(m_root, subKey.c_str(), m_view) == ERROR_SUCCESS;
 }
 
 bool Registry::DeleteKey(const std::string& subKey) const
 {
-    return RegApi<char>::DeleteKey(m_root, subKey.c_str()) == ERROR_SUCCESS;
+    return RegApi<char>::DeleteKey(m_root, subKey.c_str(), m_view) == ERROR_SUCCESS;
 }

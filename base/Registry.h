@@ -9,13 +9,15 @@
 // as the module. Each operation comes in a wide and a narrow (system code page) form.
 //
 // Reading opens with KEY_READ, writing with KEY_WRITE, without a view flag: a 32-bit process
-// sees the 32-bit view. No operation throws; a failure gives false and leaves the out
-// arguments as they were.
+// sees the 32-bit view. An object made with a view (KEY_WOW64_64KEY or KEY_WOW64_32KEY) adds
+// it to every open and deletes keys of that view. No operation throws; a failure gives false
+// and leaves the out arguments as they were.
 class Registry
 {
 public:
-    // root: a predefined root or an open key; the object never closes it.
-    explicit Registry(HKEY root);
+    // root: a predefined root or an open key; the object never closes it. view: 0 or a
+    // KEY_WOW64_* flag.
+    explicit Registry(HKEY root, REGSAM view = 0);
     virtual ~Registry();
     Registry(const Registry&) = default;
     Registry& operator=(const Registry&) = default;
@@ -44,6 +46,14 @@ public:
     bool GetBinaryValue(const std::wstring& subKey, const std::wstring& valueName, void* buffer, DWORD& size) const;
     bool GetBinaryValue(const std::string& subKey, const std::string& valueName, void* buffer, DWORD& size) const;
 
+    // The value as stored, whatever its type: its type and all its bytes. The first read offers
+    // firstReadSize bytes; a longer value is read again at the size the system reports. (The
+    // narrow form, like the system's, gives text values in the system code page.)
+    bool GetValue(const std::wstring& subKey, const std::wstring& valueName, DWORD& type, std::vector<BYTE>& data,
+                  DWORD firstReadSize) const;
+    bool GetValue(const std::string& subKey, const std::string& valueName, DWORD& type, std::vector<BYTE>& data,
+                  DWORD firstReadSize) const;
+
     // Only a REG_DWORD of at least 4 bytes; its first 4 bytes are the number.
     bool GetDWORDValue(const std::wstring& subKey, const std::wstring& valueName, DWORD& value) const;
     bool GetDWORDValue(const std::string& subKey, const std::string& valueName, DWORD& value) const;
@@ -71,4 +81,5 @@ public:
 
 private:
     HKEY m_root;
+    REGSAM m_view;
 };

@@ -1,13 +1,13 @@
 // Loading a language file of about 1,300 keys and looking up the pop-ups' 21 texts through the
 // library's own loader, against the same 21 lookups through GetPrivateProfileStringW on the same
 // file. Prints figures; fails nothing.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
+#include "BenchSupport.h"
 #include "base/Path.h"
 #include "lang/Language.h"
 #include "lang/LanguageCatalog.h"
@@ -24,18 +24,6 @@ const wchar_t* const kKeys[] = {
     L"XJNS_DEFRAG_TOTAL_CPU_USAGE", L"XJNS_DEFRAG_TOTAL_DISK_USAGE", L"XJNS_TRAY_SHUTDOWN_BUTTON_OK_TEXT",
     L"XJNS_TRAY_SHUTDOWN_BUTTON_CANCEL_TEXT", L"XJNS_TRAY_SHUTDOWN_MAIN_TEXT", L"XJNS_TRAY_SHUTDOWN_SUB_TEXT"};
 const int kRuns = 50;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A file shaped like the product's: 1,214 + 44 keys in two sections, then the 21 of the pop-ups.
 size_t WriteLanguageFile(const std::wstring& path)
@@ -74,13 +62,12 @@ Figures Measure(Run run)
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i)
     {
-        const double start = Now();
+        const double start = SecondsNow();
         run();
-        times.push_back(Now() - start);
+        times.push_back(SecondsNow() - start);
     }
-    const double first = times.front();
-    std::sort(times.begin(), times.end());
-    return {times.front(), times[times.size() / 2], first};
+    const Spread spread = SpreadOf(times);
+    return {spread.best, spread.median, times.front()};
 }
 
 void Print(const char* what, const Figures& figures)
@@ -130,26 +117,27 @@ int main()
     Language::GetInstance();
     const int lookups = 200000;
     size_t length = 0;
-    const double startText = Now();
+    const double startText = SecondsNow();
     for (int i = 0; i < lookups; ++i)
         length += Language::GetInstance()->GetString(kKeys[i % 21], kSection).size();
-    const double perTextLookup = (Now() - startText) / lookups;
+    const double perTextLookup = (SecondsNow() - startText) / lookups;
 
     const std::vector<std::wstring> keys(std::begin(kKeys), std::end(kKeys));
     const std::wstring section = kSection;
-    const double startStrings = Now();
+    const double startStrings = SecondsNow();
     for (int i = 0; i < lookups; ++i)
         length += Language::GetInstance()->GetString(keys[i % 21], section).size();
-    const double perStringLookup = (Now() - startStrings) / lookups;
+    const double perStringLookup = (SecondsNow() - startStrings) / lookups;
     printf("  one lookup after the load (Language::GetInstance()->GetString): %.0f ns with text arguments, "
            "%.0f ns with string arguments (%u characters read)\n",
            perTextLookup * 1e9, perStringLookup * 1e9, static_cast<unsigned>(length));
 
     // Most of a lookup is the copy it returns: one heap allocation, slow under Wine.
-    const double startCopy = Now();
+    const double startCopy = SecondsNow();
     for (int i = 0; i < lookups; ++i)
         length += std::wstring(L"Text of XJNS_TRAY_SHUTDOWN_MAIN_TEXT").size();
-    printf("  of which making a returned copy of that size alone: %.0f ns\n", (Now() - startCopy) / lookups * 1e9);
+    printf("  of which making a returned copy of that size alone: %.0f ns\n",
+           (SecondsNow() - startCopy) / lookups * 1e9);
 
     folder.RemoveDirectory(true);
     return 0;

@@ -3,7 +3,7 @@
 // Nothing may grow with the number of cycles. The slides are driven tick by tick from inside the
 // call's own loop, so a cycle costs only its work; a few cycles with the real timers follow, for
 // the time a person sees.
-#include "framework/GdiCount.h"
+#include "support/GdiCount.h"
 #include "popups/PopupTestSupport.h"
 
 #include <cstdio>
@@ -73,7 +73,7 @@ struct Footprint
 
 Footprint Measure()
 {
-    return {PrivateBytes(), LiveGdiObjects()};
+    return {PrivateBytes(), testsupport::LiveGdiObjects()};
 }
 
 void Report(const char* name, TrayExports::ChoiceCall show)

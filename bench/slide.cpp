@@ -1,47 +1,16 @@
 // What one slide tick costs (region, move, paint) and how long a whole slide-in takes against its
 // nominal time (height / step x tick period). A tick's own work should stay well under 1 ms, so that
 // the timer alone sets the pace.
+#include "BenchSupport.h"
 #include "tests/framework/TestPopup.h"
+#include "tests/support/MessagePump.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-struct Figures
-{
-    double median;
-    double worst;
-};
-
-Figures Summarise(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return {samples[samples.size() / 2], samples.back()};
-}
+using testsupport::DispatchWaitingMessages;
 
 // Each slide tick by hand: the tick's work plus the paint it causes.
 void TickCosts(int edge, const char* name)
@@ -53,26 +22,26 @@ void TickCosts(int edge, const char* name)
         popup.SetTaskbarProbes(TaskbarAt(edge));
         popup.Show(nullptr);
         KillTimer(popup.m_hWnd, kSlideInTimer);  // the ticks come from here only
-        Pump();
+        DispatchWaitingMessages();
         while (!popup.IsFullyShown())
         {
-            const double start = Now();
+            const double start = MillisecondsNow();
             SendMessageW(popup.m_hWnd, WM_TIMER, kSlideInTimer, 0);
             UpdateWindow(popup.m_hWnd);
-            inTicks.push_back(Now() - start);
+            inTicks.push_back(MillisecondsNow() - start);
         }
         popup.Hide();
         HWND window = popup.m_hWnd;
         while (IsWindow(window))
         {
-            const double start = Now();
+            const double start = MillisecondsNow();
             SendMessageW(window, WM_TIMER, kSlideOutTimer, 0);
             if (IsWindow(window))
                 UpdateWindow(window);
-            outTicks.push_back(Now() - start);
+            outTicks.push_back(MillisecondsNow() - start);
         }
     }
-    const Figures in = Summarise(inTicks), out = Summarise(outTicks);
+    const Spread in = SpreadOf(inTicks), out = SpreadOf(outTicks);
     std::printf("%-7s slide-in tick  median %7.3f ms  worst %7.3f ms  (%zu ticks)\n", name, in.median, in.worst,
                 inTicks.size());
     std::printf("%-7s slide-out tick median %7.3f ms  worst %7.3f ms  (%zu ticks)\n", name, out.median, out.worst,
@@ -89,7 +58,7 @@ void TickParts()
     HWND window = popup.m_hWnd;
     while (!popup.IsFullyShown())
         SendMessageW(window, WM_TIMER, kSlideInTimer, 0);
-    Pump();
+    DispatchWaitingMessages();
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP canvas = CreateCompatibleBitmap(screen, popup.Slide().width, popup.Slide().height);
@@ -98,20 +67,20 @@ void TickParts()
     const RECT frame = {popup.Frame().position.x, popup.Frame().position.y, 0, 0};
     for (int i = 0; i < 200; ++i)
     {
-        double start = Now();
+        double start = MillisecondsNow();
         popup.ApplyRegion(FALSE);
-        region.push_back(Now() - start);
-        start = Now();
+        region.push_back(MillisecondsNow() - start);
+        start = MillisecondsNow();
         SetWindowPos(window, nullptr, frame.left + (i % 2), frame.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-        move.push_back(Now() - start);
-        start = Now();
+        move.push_back(MillisecondsNow() - start);
+        start = MillisecondsNow();
         SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-        compose.push_back(Now() - start);
-        start = Now();
+        compose.push_back(MillisecondsNow() - start);
+        start = MillisecondsNow();
         InvalidateRect(window, nullptr, TRUE);
         UpdateWindow(window);
-        repaint.push_back(Now() - start);
+        repaint.push_back(MillisecondsNow() - start);
     }
     SelectObject(memory, old);
     DeleteObject(canvas);
@@ -121,7 +90,7 @@ void TickParts()
     const std::vector<double>* parts[] = {&region, &move, &compose, &repaint};
     for (int i = 0; i < 4; ++i)
     {
-        const Figures f = Summarise(*parts[i]);
+        const Spread f = SpreadOf(*parts[i]);
         std::printf("tick part %-20s median %7.3f ms  worst %7.3f ms\n", names[i], f.median, f.worst);
     }
 }
@@ -131,14 +100,14 @@ void FullSlideIn(int edge, const char* name)
 {
     CTestPopup popup;
     popup.SetTaskbarProbes(TaskbarAt(edge));
-    const double start = Now();
+    const double start = MillisecondsNow();
     popup.Show(nullptr);
     while (!popup.IsFullyShown())
     {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
+        DispatchWaitingMessages();
     }
-    const double took = Now() - start;
+    const double took = MillisecondsNow() - start;
     const int depth = edge == kEdgeLeft || edge == kEdgeRight ? popup.Slide().width : popup.Slide().height;
     const double nominal = static_cast<double>(depth) / popup.Slide().step * popup.TickPeriod();
     std::printf("%-7s full slide-in  %7.1f ms  nominal %6.1f ms  (%d px at %d px per %u ms)\n", name, took, nominal,

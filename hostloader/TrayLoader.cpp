@@ -1,5 +1,7 @@
 #include "XJNTrayNotifications.h"
 
+#include "LibraryExport.h"
+
 namespace {
 
 const wchar_t kLibraryName[] = L"XJNTrayNotifications.dll";
@@ -10,20 +12,13 @@ typedef BOOL (WINAPI *ChoiceExport)(DWORD*);
 typedef BOOL (WINAPI *ShowLogonDetectExport)(XJNLogonDetectCallback, DWORD);
 typedef void (WINAPI *HideLogonDetectExport)(void);
 
-template <class Function>
-Function Export(HMODULE library, const char* name)
-{
-    // Through a plain function pointer type, so that the compiler accepts the change of signature.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
 BOOL CallChoiceExport(const char* name, DWORD* choice)
 {
     HMODULE library = LoadLibraryW(kLibraryName);
     if (!library)
         return FALSE;
     BOOL shown = FALSE;
-    if (auto call = Export<ChoiceExport>(library, name))
+    if (auto call = xjnhost::LibraryExport<ChoiceExport>(library, name))
         shown = call(choice) ? TRUE : FALSE;
     FreeLibrary(library);
     return shown;
@@ -46,7 +41,7 @@ extern "C" BOOL CallShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD
     HMODULE library = LoadLibraryW(kLibraryName);
     if (!library)
         return FALSE;
-    auto call = Export<ShowLogonDetectExport>(library, "ShowLogonDetectDialog");
+    auto call = xjnhost::LibraryExport<ShowLogonDetectExport>(library, "ShowLogonDetectDialog");
     if (call && call(callback, context))
     {
         if (g_logonDetectLibrary)
@@ -63,7 +58,7 @@ extern "C" void CallHideLogonDetectDialog(void)
 {
     if (!g_logonDetectLibrary)
         return;
-    if (auto call = Export<HideLogonDetectExport>(g_logonDetectLibrary, "HideLogonDetectDialog"))
+    if (auto call = xjnhost::LibraryExport<HideLogonDetectExport>(g_logonDetectLibrary, "HideLogonDetectDialog"))
         call();
     FreeLibrary(g_logonDetectLibrary);
     g_logonDetectLibrary = nullptr;

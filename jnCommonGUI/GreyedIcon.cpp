@@ -1,3 +1,4 @@
+#include "jnCommonGUI/DibInfo.h"
 #include "jnCommonGUI/GreyScale.h"
 #include "jnCommonGUI/Imaging.h"
 
@@ -12,13 +13,7 @@ void DrawGreyedIcon(HDC dc, const RECT& rect, HICON icon)
     ScopedMemoryDC memory(dc);
     if (!memory)
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(width, height, 32);
     info.bmiHeader.biSizeImage = static_cast<DWORD>(width * height * 4);
     void* bits = nullptr;
     ScopedBitmap image(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -22,26 +22,22 @@ void CHyperLinkIcon::ReleaseIcon()
 
 bool CHyperLinkIcon::SetIcon(UINT id, BYTE width, BYTE height)
 {
-    ReleaseIcon();
     HICON icon = static_cast<HICON>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, 0));
-    if (icon)
-    {
-        m_icon = icon;
-        m_iconOwned = true;
-        m_iconWidth = width;
-        m_iconHeight = height;
-    }
-    if (m_hWnd)
-        CalcLinkRect();
-    return icon != nullptr;
+    return TakeIcon(icon, true, width, height);
 }
 
 bool CHyperLinkIcon::SetIcon(HICON icon, BYTE width, BYTE height)
+{
+    return TakeIcon(icon, false, width, height);
+}
+
+bool CHyperLinkIcon::TakeIcon(HICON icon, bool owned, BYTE width, BYTE height)
 {
     ReleaseIcon();
     if (icon)
     {
         m_icon = icon;
+        m_iconOwned = owned;
         m_iconWidth = width;
         m_iconHeight = height;
     }

@@ -36,6 +36,8 @@ protected:
 
 private:
     void ReleaseIcon();
+    // Replaces the icon (destroying the one before when it was ours) and places the text again.
+    bool TakeIcon(HICON icon, bool owned, BYTE width, BYTE height);
     void SendHoverNotification(UINT code);
 
     HICON m_icon = nullptr;

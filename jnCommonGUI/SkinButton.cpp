@@ -1,5 +1,6 @@
 #include "jnCommonGUI/SkinButton.h"
 
+#include "jnCommonGUI/DibInfo.h"
 #include "jnCommonGUI/Imaging.h"
 #include "jnCommonGUI/KeyRuns.h"
 #include "jnCommonGUI/NinePartGrid.h"
@@ -7,6 +8,7 @@
 #include "logvane/include/Logvane.h"
 #include "notifications/GUIObjects.h"
 #include "winframe/ModuleInstance.h"
+#include "winframe/PaintWindow.h"
 
 #include <cstring>
 #include <vector>
@@ -236,13 +238,7 @@ bool CSkinButton::BuildWindowRegion()
         ScopedWindowDC screen(nullptr, ScopedWindowDC::Whole);
         if (!screen)
             return false;
-        BITMAPINFO header{};
-        header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        header.bmiHeader.biWidth = width;
-        header.bmiHeader.biHeight = -height;
-        header.bmiHeader.biPlanes = 1;
-        header.bmiHeader.biBitCount = 24;
-        header.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO header = DibInfo(width, -height, 24);
         if (GetDIBits(screen.Get(), normal, 0, height, pixels.data(), &header, DIB_RGB_COLORS) != height)
             return false;
     }
@@ -483,19 +479,7 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     switch (message)
     {
     case WM_PAINT:
-        if (wParam)
-        {
-            Paint(reinterpret_cast<HDC>(wParam));
-        }
-        else
-        {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(m_hWnd, &paint))
-            {
-                Paint(dc);
-                EndPaint(m_hWnd, &paint);
-            }
-        }
+        PaintWindow(m_hWnd, reinterpret_cast<HDC>(wParam), [this](HDC dc) { Paint(dc); });
         result = 0;
         return true;
     case WM_PRINTCLIENT:

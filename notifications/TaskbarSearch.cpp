@@ -1,5 +1,6 @@
 #include "notifications/TaskbarSearch.h"
 
+#include "base/Registry.h"
 #include "notifications/SlideGeometry.h"
 
 #include <shellapi.h>
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr size_t kStoredSettingsMinSize = 40;
+constexpr DWORD kStoredSettingsMinSize = 40;
 constexpr int kFallbackTaskbarHeight = 34;
 const wchar_t kStuckRectsKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StuckRects2";
 const wchar_t kStuckRectsValue[] = L"Settings";
@@ -37,45 +38,11 @@ bool AskTrayWindow(RECT& rect)
     return tray && GetWindowRect(tray, &rect);
 }
 
-class RegistryKey
-{
-public:
-    RegistryKey(HKEY parent, const wchar_t* path, REGSAM access)
-    {
-        if (RegOpenKeyExW(parent, path, 0, access, &m_key) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegistryKey()
-    {
-        if (m_key)
-            RegCloseKey(m_key);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
-
 // Read into 40 bytes first; a longer value is read again at its reported size.
 bool ReadStoredSettings(std::vector<BYTE>& data, DWORD& type)
 {
-    RegistryKey key(HKEY_CURRENT_USER, kStuckRectsKey, KEY_READ | KEY_WOW64_64KEY);
-    if (!key.Get())
-        return false;
-    data.assign(kStoredSettingsMinSize, 0);
-    DWORD size = static_cast<DWORD>(data.size());
-    LONG status = RegQueryValueExW(key.Get(), kStuckRectsValue, nullptr, &type, data.data(), &size);
-    if (status == ERROR_MORE_DATA)
-    {
-        data.assign(size, 0);
-        status = RegQueryValueExW(key.Get(), kStuckRectsValue, nullptr, &type, data.data(), &size);
-    }
-    if (status != ERROR_SUCCESS)
-        return false;
-    data.resize(size);
-    return true;
+    const Registry user(HKEY_CURRENT_USER, KEY_WOW64_64KEY);
+    return user.GetValue(kStuckRectsKey, kStuckRectsValue, type, data, kStoredSettingsMinSize);
 }
 
 bool AskMonitor(const RECT& rect, RECT& monitor)

@@ -2,6 +2,7 @@
 #include "notifications/DialogBase.h"
 #include "notifications/SlideGeometry.h"
 #include "notifications/TaskbarSearch.h"
+#include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 
 #include "Logvane.h"
@@ -61,13 +62,7 @@ public:
     // Background and content are composed off screen and copied in one go.
     virtual LRESULT OnPaint(HDC dc)
     {
-        if (!dc)
-        {
-            ScopedPaintDC paint(this->m_hWnd);
-            Compose(paint.Get());
-        }
-        else
-            Compose(dc);
+        PaintWindow(this->m_hWnd, dc, [this](HDC target) { Compose(target); });
         return 1;
     }
 

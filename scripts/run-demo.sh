@@ -4,9 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
-xjn_need_display "$0" "$@"
-XJN_BUILD=$(cd "${1:-build}" && pwd)
-export WINEPREFIX="$XJN_BUILD/wineprefix"
+xjn_start_target "$0" "$@"
 xjn_make_prefix
 export XJN_BIN="$XJN_BUILD/bin" XJN_OUT="$(dirname "$here")/out"
 mkdir -p "$XJN_OUT"

@@ -3,9 +3,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
-xjn_need_display "$0" "$@"
-XJN_BUILD=$(cd "${1:-build}" && pwd)
-export WINEPREFIX="$XJN_BUILD/wineprefix"
+xjn_start_target "$0" "$@"
 if [ -z "${XJN_KEEP_PREFIX:-}" ]; then
   wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"

@@ -14,10 +14,13 @@ xjn_make_prefix() {
   fi
 }
 
-# Re-runs the calling script under a private Xvfb when there is no X display.
-# Usage, first thing in a script: xjn_need_display "$0" "$@"
-xjn_need_display() {
+# The start of a make target's script, first thing in it: xjn_start_target "$0" "$@".
+# Re-runs the script under a private Xvfb when there is no X display; then XJN_BUILD is the
+# build folder (the script's first argument, default build) and WINEPREFIX its Wine prefix.
+xjn_start_target() {
   if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$@"
   fi
+  XJN_BUILD=$(cd "${2:-build}" && pwd)
+  export WINEPREFIX="$XJN_BUILD/wineprefix"
 }

@@ -5,23 +5,23 @@
 
 // Owners of GDI handles and device contexts: each frees what it holds once, when it goes.
 
-// A GDI object (bitmap, font, pen, brush, region) that is deleted with its owner.
-template <class Handle>
-class ScopedGdiObject
+// A handle that Free frees with its owner.
+template <class Handle, class Free>
+class ScopedHandle
 {
 public:
-    ScopedGdiObject() = default;
-    explicit ScopedGdiObject(Handle handle) : m_handle(handle) {}
-    ~ScopedGdiObject() { Reset(); }
-    ScopedGdiObject(ScopedGdiObject&& other) noexcept : m_handle(other.Release()) {}
-    ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept
+    ScopedHandle() = default;
+    explicit ScopedHandle(Handle handle) : m_handle(handle) {}
+    ~ScopedHandle() { Reset(); }
+    ScopedHandle(ScopedHandle&& other) noexcept : m_handle(other.Release()) {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept
     {
         if (this != &other)
             Reset(other.Release());
         return *this;
     }
-    ScopedGdiObject(const ScopedGdiObject&) = delete;
-    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
 
     Handle Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
@@ -29,13 +29,27 @@ public:
     void Reset(Handle handle = nullptr)
     {
         if (m_handle && m_handle != handle)
-            DeleteObject(m_handle);
+            Free()(m_handle);
         m_handle = handle;
     }
 
 private:
     Handle m_handle = nullptr;
 };
+
+struct DeleteGdiObject
+{
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+struct DestroyIconHandle
+{
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+// A GDI object (bitmap, font, pen, brush, region) that is deleted with its owner.
+template <class Handle>
+using ScopedGdiObject = ScopedHandle<Handle, DeleteGdiObject>;
 
 using ScopedBitmap = ScopedGdiObject<HBITMAP>;
 using ScopedFont = ScopedGdiObject<HFONT>;
@@ -44,33 +58,7 @@ using ScopedBrush = ScopedGdiObject<HBRUSH>;
 using ScopedRegion = ScopedGdiObject<HRGN>;
 
 // An icon that is destroyed with its owner.
-class ScopedIcon
-{
-public:
-    ScopedIcon() = default;
-    explicit ScopedIcon(HICON icon) : m_icon(icon) {}
-    ~ScopedIcon() { Reset(); }
-    ScopedIcon(ScopedIcon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
-    ScopedIcon& operator=(ScopedIcon&& other) noexcept
-    {
-        if (this != &other)
-            Reset(std::exchange(other.m_icon, nullptr));
-        return *this;
-    }
-    ScopedIcon(const ScopedIcon&) = delete;
-    ScopedIcon& operator=(const ScopedIcon&) = delete;
-
-    HICON Get() const { return m_icon; }
-    void Reset(HICON icon = nullptr)
-    {
-        if (m_icon && m_icon != icon)
-            DestroyIcon(m_icon);
-        m_icon = icon;
-    }
-
-private:
-    HICON m_icon = nullptr;
-};
+using ScopedIcon = ScopedHandle<HICON, DestroyIconHandle>;
 
 // A memory DC (CreateCompatibleDC), deleted with its owner.
 class ScopedMemoryDC

@@ -2,6 +2,7 @@
 
 #include "winframe/LinkColours.h"
 #include "winframe/ModuleInstance.h"
+#include "winframe/PaintWindow.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -323,19 +324,7 @@ bool CHyperLink::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM 
     switch (message)
     {
     case WM_PAINT:
-        if (wParam)
-        {
-            Paint(reinterpret_cast<HDC>(wParam));
-        }
-        else
-        {
-            PAINTSTRUCT paint{};
-            if (HDC dc = BeginPaint(m_hWnd, &paint))
-            {
-                Paint(dc);
-                EndPaint(m_hWnd, &paint);
-            }
-        }
+        PaintWindow(m_hWnd, reinterpret_cast<HDC>(wParam), [this](HDC dc) { Paint(dc); });
         result = 0;
         return true;
     case WM_PRINTCLIENT:

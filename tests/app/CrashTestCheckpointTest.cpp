@@ -1,6 +1,6 @@
 // Crash-test checkpoints: the settings as plain data, and real crashes in a child process.
 #include "app/CrashTestCheckpoint.h"
-#include "support/LibraryExport.h"
+#include "LibraryExport.h"
 #include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -129,7 +129,7 @@ TEST(CrashTestChild, DISABLED_Run)
     {
         HMODULE library = LoadLibraryW(L"XJNTrayNotifications.dll");
         ASSERT_NE(library, nullptr);
-        auto show = testsupport::LibraryExport<BOOL(WINAPI*)(DWORD*)>(library, "ShowShutdownDialog");
+        auto show = xjnhost::LibraryExport<BOOL(WINAPI*)(DWORD*)>(library, "ShowShutdownDialog");
         ASSERT_NE(show, nullptr);
         // Answers at once if no crash comes: the child must not wait for the pop-up's time.
         show(nullptr);

@@ -2,6 +2,7 @@
 // and the language settings of the registry.
 #include "app/LanguageSetup.h"
 #include "support/RegistrySandbox.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include "Logvane.h"

@@ -4,6 +4,7 @@
 #include "app/XJNTrayNotificationsApp.h"
 #include "base/Registry.h"
 #include "support/RegistrySandbox.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -3,15 +3,17 @@
 #include <cstring>
 #include <cwchar>
 
-#include "TraceCapture.h"
 #include "base/nosecure.h"
+#include "support/TraceCapture.h"
 
 namespace {
+
+using testsupport::TraceCapture;
 
 // The trace line a refused copy wrote, or an empty string.
 std::wstring LastMessage(const TraceCapture& capture)
 {
-    return capture.Lines().empty() ? std::wstring() : capture.Lines().back().message;
+    return capture.Records().empty() ? std::wstring() : capture.Records().back().message;
 }
 
 } // namespace
@@ -34,14 +36,14 @@ TEST(NoSecure, StringCopiesTestTheTerminator)
         if (c.result == 0)
         {
             EXPECT_STREQ(buffer, c.source);
-            EXPECT_TRUE(capture.Lines().empty());
+            EXPECT_TRUE(capture.Records().empty());
         }
         else
         {
             EXPECT_EQ(buffer[0], L'#'); // left as it was
             EXPECT_EQ(LastMessage(capture), L"Out of range on wcscpy_s!");
-            EXPECT_EQ(capture.Lines().back().source, L".\\nosecure");
-            EXPECT_EQ(capture.Lines().back().type, TRACE_ERROR);
+            EXPECT_EQ(capture.Records().back().source, L".\\nosecure");
+            EXPECT_EQ(capture.Records().back().type, TRACE_ERROR);
         }
     }
 }

@@ -3,17 +3,20 @@
 #include <algorithm>
 #include <set>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "base/BaseException.h"
 #include "base/Path.h"
 #include "base/StdStr.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 namespace {
 
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
+
 void WriteText(const std::wstring& path, const char* text)
 {
-    ASSERT_TRUE(WriteBytes(path, text));
+    ASSERT_TRUE(WriteFileBytes(path, text));
 }
 
 std::wstring CurrentDirectory()
@@ -87,8 +90,8 @@ TEST(Path, ComponentQueries)
 TEST(Path, CopyTakesThePathOnly)
 {
     TempFolder folder;
-    WriteText(folder / L"a.txt", "a");
-    CPath searching(folder / L"*.txt");
+    WriteText(folder.File(L"a.txt"), "a");
+    CPath searching(folder.File(L"*.txt"));
     ASSERT_TRUE(searching.FindFirst(FILE_ATTRIBUTE_ARCHIVE));
     CPath copy(searching);
     EXPECT_STREQ(copy.GetPath(), searching.GetPath());
@@ -163,18 +166,18 @@ TEST(Path, ModuleFolderFollowsTheRegisteredInstance)
 TEST(Path, ExistsAndAttributes)
 {
     TempFolder folder;
-    ASSERT_FALSE(folder.Path().empty());
-    WriteText(folder / L"f.txt", "x");
-    EXPECT_TRUE(CPath(folder / L"f.txt").Exists());
-    EXPECT_FALSE(CPath(folder / L"f.txt").IsDirectory());
-    EXPECT_TRUE(CPath(folder.Path()).Exists());
-    EXPECT_TRUE(CPath(folder.Path()).IsDirectory());
-    EXPECT_TRUE(CPath(folder / L"*.txt").Exists());
-    EXPECT_FALSE(CPath(folder / L"missing.txt").Exists());
+    ASSERT_FALSE(folder.Directory().empty());
+    WriteText(folder.File(L"f.txt"), "x");
+    EXPECT_TRUE(CPath(folder.File(L"f.txt")).Exists());
+    EXPECT_FALSE(CPath(folder.File(L"f.txt")).IsDirectory());
+    EXPECT_TRUE(CPath(folder.Directory()).Exists());
+    EXPECT_TRUE(CPath(folder.Directory()).IsDirectory());
+    EXPECT_TRUE(CPath(folder.File(L"*.txt")).Exists());
+    EXPECT_FALSE(CPath(folder.File(L"missing.txt")).Exists());
     EXPECT_TRUE(CPath(L"C:\\").Exists());
     EXPECT_FALSE(CPath(L"").Exists());
 
-    const CPath file(folder / L"f.txt");
+    const CPath file(folder.File(L"f.txt"));
     EXPECT_TRUE(file.SetAttributes(FILE_ATTRIBUTE_READONLY));
     EXPECT_TRUE(file.GetAttributes() & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(file.DeleteFile(false));
@@ -186,8 +189,8 @@ TEST(Path, ExistsAndAttributes)
 TEST(Path, FileTimesRoundTripInLocalTime)
 {
     TempFolder folder;
-    WriteText(folder / L"t.txt", "x");
-    const CPath file(folder / L"t.txt");
+    WriteText(folder.File(L"t.txt"), "x");
+    const CPath file(folder.File(L"t.txt"));
     SYSTEMTIME wanted = {2020, 2, 0, 29, 13, 45, 10, 0};
     FILETIME local;
     ASSERT_TRUE(SystemTimeToFileTime(&wanted, &local));
@@ -211,39 +214,39 @@ TEST(Path, DriveQueries)
 TEST(Path, SearchSeparatesFilesAndFolders)
 {
     TempFolder folder;
-    WriteText(folder / L"one.txt", "1");
-    WriteText(folder / L"two.txt", "2");
-    CreateDirectoryW((folder / L"sub").c_str(), nullptr);
-    CreateDirectoryW((folder / L"hid").c_str(), nullptr);
-    SetFileAttributesW((folder / L"hid").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteText(folder.File(L"one.txt"), "1");
+    WriteText(folder.File(L"two.txt"), "2");
+    CreateDirectoryW(folder.File(L"sub").c_str(), nullptr);
+    CreateDirectoryW(folder.File(L"hid").c_str(), nullptr);
+    SetFileAttributesW(folder.File(L"hid").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
     std::set<std::wstring> files;
-    CPath search(folder / L"*.*");
+    CPath search(folder.File(L"*.*"));
     for (bool found = search.FindFirst(39); found; found = search.FindNext())
         files.insert(search.GetPath());
-    EXPECT_EQ(files, (std::set<std::wstring>{folder / L"one.txt", folder / L"two.txt"}));
+    EXPECT_EQ(files, (std::set<std::wstring>{folder.File(L"one.txt"), folder.File(L"two.txt")}));
 
     std::set<std::wstring> folders;
-    search.SetPath(folder / L"*.*");
+    search.SetPath(folder.File(L"*.*"));
     for (bool found = search.FindFirst(FILE_ATTRIBUTE_DIRECTORY); found; found = search.FindNext())
         folders.insert(search.GetPath());
-    EXPECT_EQ(folders, (std::set<std::wstring>{folder / L"sub\\"}));
+    EXPECT_EQ(folders, (std::set<std::wstring>{folder.File(L"sub\\")}));
 
     folders.clear();
-    search.SetPath(folder / L"*.*");
+    search.SetPath(folder.File(L"*.*"));
     for (bool found = search.FindFirst(18); found; found = search.FindNext())
         folders.insert(search.GetPath());
-    EXPECT_EQ(folders, (std::set<std::wstring>{folder / L"sub\\", folder / L"hid\\"}));
+    EXPECT_EQ(folders, (std::set<std::wstring>{folder.File(L"sub\\"), folder.File(L"hid\\")}));
 }
 
 TEST(Path, CopyAndMoveRespectOverwrite)
 {
     TempFolder folder;
-    WriteText(folder / L"a.txt", "a");
-    WriteText(folder / L"b.txt", "b");
-    const CPath a(folder / L"a.txt");
-    const CPath b(folder / L"b.txt");
-    const CPath c(folder / L"c.txt");
+    WriteText(folder.File(L"a.txt"), "a");
+    WriteText(folder.File(L"b.txt"), "b");
+    const CPath a(folder.File(L"a.txt"));
+    const CPath b(folder.File(L"b.txt"));
+    const CPath c(folder.File(L"c.txt"));
     EXPECT_FALSE(a.CopyFile(b, false));
     EXPECT_TRUE(a.CopyFile(b, true));
     EXPECT_TRUE(a.CopyFile(c, false));
@@ -257,27 +260,27 @@ TEST(Path, CreateDirectoryWithParentsKeepsTheCurrentDirectory)
 {
     TempFolder folder;
     const std::wstring before = CurrentDirectory();
-    const CPath deep(folder / L"x\\y\\z\\");
+    const CPath deep(folder.File(L"x\\y\\z\\"));
     EXPECT_FALSE(deep.CreateDirectory(false));
     EXPECT_TRUE(deep.CreateDirectory(true));
-    EXPECT_TRUE(IsFolder(folder / L"x\\y\\z"));
+    EXPECT_TRUE(IsFolder(folder.File(L"x\\y\\z")));
     EXPECT_TRUE(deep.CreateDirectory(false)); // exists already
     EXPECT_EQ(CurrentDirectory(), before);
 
-    const CPath withFile(folder / L"p\\q\\file.txt");
+    const CPath withFile(folder.File(L"p\\q\\file.txt"));
     EXPECT_TRUE(withFile.CreateDirectory(true));
-    EXPECT_TRUE(IsFolder(folder / L"p\\q"));
-    EXPECT_FALSE(IsFolder(folder / L"p\\q\\file.txt"));
+    EXPECT_TRUE(IsFolder(folder.File(L"p\\q")));
+    EXPECT_FALSE(IsFolder(folder.File(L"p\\q\\file.txt")));
     EXPECT_EQ(CurrentDirectory(), before);
 }
 
 TEST(Path, CreateDirectoryFailsOverAFileAndExThrows)
 {
     TempFolder folder;
-    WriteText(folder / L"blocker", "x");
-    const CPath blocked(folder / L"blocker\\sub\\");
+    WriteText(folder.File(L"blocker"), "x");
+    const CPath blocked(folder.File(L"blocker\\sub\\"));
     EXPECT_FALSE(blocked.CreateDirectory(true));
-    const CPath sameName(folder / L"blocker\\");
+    const CPath sameName(folder.File(L"blocker\\"));
     EXPECT_FALSE(sameName.CreateDirectory(false));
     try
     {
@@ -291,13 +294,13 @@ TEST(Path, CreateDirectoryFailsOverAFileAndExThrows)
         EXPECT_EQ(e.GetFullMessage().rfind(L"CPath::CreateDirectoryEx() - FWFuncFailed##CreateDirectory##Windows OS Error: ", 0), 0u)
             << e.GetFullMessage().c_str();
     }
-    EXPECT_NO_THROW(CPath(folder / L"fine\\").CreateDirectoryEx(false));
+    EXPECT_NO_THROW(CPath(folder.File(L"fine\\")).CreateDirectoryEx(false));
 }
 
 TEST(Path, RemoveDirectoryWithContent)
 {
     TempFolder folder;
-    const std::wstring root = folder / L"r\\";
+    const std::wstring root = folder.File(L"r\\");
     CPath(root + L"a\\b\\").CreateDirectory(true);
     WriteText(root + L"f.txt", "1");
     WriteText(root + L"a\\g.txt", "2");
@@ -314,34 +317,34 @@ TEST(Path, SetCurrentDirectoryMovesIt)
 {
     TempFolder folder;
     const std::wstring before = CurrentDirectory();
-    EXPECT_TRUE(CPath(folder / L"file.txt").SetCurrentDirectory());
-    EXPECT_EQ(CurrentDirectory() + L"\\", folder.Path());
+    EXPECT_TRUE(CPath(folder.File(L"file.txt")).SetCurrentDirectory());
+    EXPECT_EQ(CurrentDirectory() + L"\\", folder.Directory());
     SetCurrentDirectoryW(before.c_str());
 }
 
 TEST(Path, UniqueNames)
 {
     TempFolder folder;
-    CPath temp(folder.Path());
+    CPath temp(folder.Directory());
     EXPECT_FALSE(temp.GetTempFileName(nullptr));
     ASSERT_TRUE(temp.GetTempFileName(L"xj"));
     EXPECT_EQ(temp.GetExtension(), L"tmp");
     EXPECT_FALSE(temp.Exists()); // the file the system made is gone again
-    EXPECT_EQ(std::wstring(temp.GetPath()).rfind(folder.Path(), 0), 0u);
+    EXPECT_EQ(std::wstring(temp.GetPath()).rfind(folder.Directory(), 0), 0u);
 
-    CPath unique(folder / L"x.dat");
+    CPath unique(folder.File(L"x.dat"));
     ASSERT_TRUE(unique.MakeUniqueName(true, 5));
     EXPECT_EQ(unique.GetName().size(), 8u);
     EXPECT_EQ(unique.GetExtension(), L"dat");
     EXPECT_FALSE(unique.Exists());
     EXPECT_FALSE(unique.MakeUniqueName(true, 0));
 
-    CPath directory(folder.Path());
+    CPath directory(folder.Directory());
     EXPECT_FALSE(directory.MakeUniqueTempDirectory(nullptr, 3));
     ASSERT_TRUE(directory.MakeUniqueTempDirectory(L"prefix", 3));
     const std::wstring made = directory.GetPath();
-    EXPECT_EQ(made.rfind(folder / L"pref", 0), 0u) << made;
-    EXPECT_EQ(made.size(), folder.Path().size() + 4 + 5 + 4 + 1) << made;
+    EXPECT_EQ(made.rfind(folder.File(L"pref"), 0), 0u) << made;
+    EXPECT_EQ(made.size(), folder.Directory().size() + 4 + 5 + 4 + 1) << made;
     EXPECT_EQ(made.substr(made.size() - 5), L".tmp\\");
     EXPECT_FALSE(IsFolder(made)); // only the name is reserved
 }
@@ -349,10 +352,10 @@ TEST(Path, UniqueNames)
 TEST(Path, LongPathOfAnExistingFolder)
 {
     TempFolder folder;
-    CPath path(folder.Path());
+    CPath path(folder.Directory());
     EXPECT_TRUE(path.ToLongPath());
     EXPECT_TRUE(path.IsDirectory());
-    CPath missing(folder / L"nothing\\here");
+    CPath missing(folder.File(L"nothing\\here"));
     EXPECT_FALSE(missing.ToLongPath());
-    EXPECT_EQ(missing.GetPath(), folder / L"nothing\\here");
+    EXPECT_EQ(missing.GetPath(), folder.File(L"nothing\\here"));
 }

@@ -1,6 +1,8 @@
 // Screenshots of each control in each state, for a person to look at:
 // written to screenshots/controls/ beside the test program.
 #include "TestSupport.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
 #include "jnCommonGUI/ScrollEdit.h"
@@ -13,6 +15,8 @@
 #include <vector>
 
 using namespace testing_controls;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 namespace {
 
@@ -71,15 +75,6 @@ HBITMAP MakeCloseStrip()
                 strip.Set(x, f * 17 + y, colour);
             }
     return strip.Detach();
-}
-
-// Puts the real pointer over a point of the window, so that what the test shows stays shown.
-void PointAt(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    PumpMessages(2);
 }
 
 // Captures each control after preparing its state and lays the pictures out in a sheet.
@@ -324,13 +319,10 @@ TEST_F(Gallery, HyperLinkWithIcon)
         const std::string name(state);
         // The visited look comes from a real open of a harmless target.
         TempFolder folder;
-        const std::wstring target = folder.Path() + L"\\nothing.bat";
+        const std::wstring target = folder.File(L"nothing.bat");
         if (name == "visited")
         {
-            HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-            DWORD written = 0;
-            WriteFile(file, "@rem\r\n", 6, &written, nullptr);
-            CloseHandle(file);
+            WriteFileBytes(target, "@rem\r\n");
             link.SetHyperLink(target.c_str());
         }
         else

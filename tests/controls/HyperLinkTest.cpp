@@ -1,5 +1,8 @@
 // The hyperlink control and the hyperlink with an icon, on static controls of a real dialog.
 #include "TestSupport.h"
+#include "support/FileBytes.h"
+#include "support/RegistrySandbox.h"
+#include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
 #include "winframe/LinkColours.h"
@@ -8,10 +11,12 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <memory>
 
 using namespace testing_controls;
+using testsupport::FileExists;
+using testsupport::RegistryValueOverride;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -77,42 +82,12 @@ protected:
     HICON m_icon = nullptr;
 };
 
-// Sets (and on destruction removes) the user's link colour values.
-class LinkColourValues
+// The user's link colour values for one test; what was there before comes back afterwards.
+struct LinkColourValues
 {
-public:
-    LinkColourValues()
-    {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kLinkColoursKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
-    }
-    ~LinkColourValues()
-    {
-        RegDeleteValueW(m_key, kLinkColourValue);
-        RegDeleteValueW(m_key, kVisitedColourValue);
-        RegCloseKey(m_key);
-    }
-    void SetText(const wchar_t* name, const wchar_t* text)
-    {
-        RegSetValueExW(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
-    }
-    void SetNumber(const wchar_t* name, DWORD value)
-    {
-        RegSetValueExW(m_key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    }
-
-private:
-    HKEY m_key = nullptr;
+    RegistryValueOverride link{HKEY_CURRENT_USER, kLinkColoursKey, kLinkColourValue};
+    RegistryValueOverride visited{HKEY_CURRENT_USER, kLinkColoursKey, kVisitedColourValue};
 };
-
-// A batch file that leaves a marker file when the shell opens it: a launch that opens no browser.
-std::wstring WriteMarkerScript(const TempFolder& folder, const std::wstring& marker)
-{
-    const std::wstring script = folder.Path() + L"\\open.bat";
-    std::ofstream out(std::string(script.begin(), script.end()));
-    out << "@echo opened> \"" << std::string(marker.begin(), marker.end()) << "\"\r\n";
-    return script;
-}
 
 bool WaitForFile(const std::wstring& path)
 {
@@ -174,12 +149,7 @@ TEST_F(HyperLinkTest, RealPointerEntersAndLeavesTheText)
 {
     CHyperLinkIcon link;
     HWND window = MakePopupLink(link, L"More information");
-    const auto moveTo = [&](int x, int y) {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        SetCursorPos(point.x, point.y);
-        PumpMessages(3);
-    };
+    const auto moveTo = [&](int x, int y) { PointAt(window, x, y, 3); };
     moveTo(8, 8);
     EXPECT_EQ(dialog->CountNotifies(kLinkHoverEnter), 0);
     moveTo(30, 6);
@@ -264,8 +234,9 @@ TEST_F(HyperLinkTest, DisabledTextIsGreyWhateverItsState)
 TEST_F(HyperLinkTest, ALinkWithoutLabelShowsAndOpensItsTarget)
 {
     TempFolder folder;
-    const std::wstring marker = folder.Path() + L"\\opened.txt";
-    const std::wstring script = WriteMarkerScript(folder, marker);
+    const std::wstring marker = folder.File(L"opened.txt");
+    const std::wstring script = folder.File(L"open.bat");
+    ASSERT_TRUE(WriteMarkerScript(script, marker));
 
     CHyperLinkIcon link;
     HWND window = MakeStatic(L"", 0, 600, 20);
@@ -298,10 +269,7 @@ TEST_F(HyperLinkTest, CursorIsAHandOnlyOverAnActiveLink)
 {
     CHyperLinkIcon link;
     HWND window = MakePopupLink(link, L"More information");
-    POINT point{30, 6};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    PumpMessages(2);
+    PointAt(window, 30, 6);
     EXPECT_EQ(SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
               TRUE);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
@@ -442,14 +410,14 @@ TEST(LinkColoursFromRegistry, UserValuesReplaceTheDefaults)
         EXPECT_EQ(defaults.visited, RGB(128, 0, 128));
     }
     LinkColourValues values;
-    values.SetText(kLinkColourValue, L"10,20,30");
-    values.SetText(kVisitedColourValue, L"40,50,60");
+    values.link.SetString(L"10,20,30");
+    values.visited.SetString(L"40,50,60");
     LinkColours colours = ReadLinkColours();
     EXPECT_EQ(colours.link, RGB(10, 20, 30));
     EXPECT_EQ(colours.visited, RGB(40, 50, 60));
 
-    values.SetText(kLinkColourValue, L"garbage");
-    values.SetNumber(kVisitedColourValue, 0x123456);
+    values.link.SetString(L"garbage");
+    values.visited.SetDword(0x123456);
     colours = ReadLinkColours();
     EXPECT_EQ(colours.link, RGB(0, 0, 255)) << "malformed text";
     EXPECT_EQ(colours.visited, RGB(128, 0, 128)) << "wrong value type";
@@ -458,7 +426,7 @@ TEST(LinkColoursFromRegistry, UserValuesReplaceTheDefaults)
 TEST_F(HyperLinkTest, SubclassingTakesTheUsersLinkColour)
 {
     LinkColourValues values;
-    values.SetText(kLinkColourValue, L"0,120,0");
+    values.link.SetString(L"0,120,0");
     CHyperLinkIcon link;
     HWND window = MakeStatic(L"Green");
     ASSERT_TRUE(link.SubclassWindow(window));

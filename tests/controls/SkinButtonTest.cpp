@@ -1,5 +1,7 @@
 // Skin buttons in a real dialog under real mouse and keyboard messages.
 #include "TestSupport.h"
+#include "support/GdiCount.h"
+#include "support/TraceCapture.h"
 
 #include "jnCommonGUI/NonSkinnable.h"
 #include "jnCommonGUI/SkinButton.h"
@@ -10,6 +12,8 @@
 #include <memory>
 
 using namespace testing_controls;
+using testsupport::LiveGdiObjects;
+using testsupport::TraceCapture;
 
 namespace {
 
@@ -188,10 +192,7 @@ TEST_F(SkinButtonTest, ARealClickOnAMagentaCornerDoesNotReachTheButton)
     CSkinButton button;
     HWND window = MakeButton(button, L"OK");
     const auto click = [&](int x, int y) {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        SetCursorPos(point.x, point.y);
-        PumpMessages(2);
+        PointAt(window, x, y);
         INPUT input[2] = {};
         input[0].type = input[1].type = INPUT_MOUSE;
         input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -389,11 +390,12 @@ TEST_F(SkinButtonTest, InvalidFontIsTracedOnEveryPaint)
     Dib image(kWidth, kHeight);
     PrintClient(window, image);
     PrintClient(window, image);
-    ASSERT_EQ(trace.lines.size(), 2u);
-    EXPECT_EQ(trace.lines[0].type, TRACE_ERROR);
-    EXPECT_EQ(trace.lines[0].message, L"Invalid font handle in button \"Go");
-    EXPECT_EQ(trace.lines[0].source, L"..\\jnCommonGUI\\SkinButton");
-    EXPECT_EQ(trace.lines[0].line, 1037u);
+    const auto records = trace.Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].type, TRACE_ERROR);
+    EXPECT_EQ(records[0].message, L"Invalid font handle in button \"Go");
+    EXPECT_EQ(records[0].source, L"..\\jnCommonGUI\\SkinButton");
+    EXPECT_EQ(records[0].line, 1037u);
 }
 
 TEST_F(SkinButtonTest, StretchKeepsTheCornersOfTheFrames)
@@ -641,8 +643,8 @@ TEST_F(SkinButtonTest, LeavesNoGdiObjectsBehind)
         dialog->Clear();
     };
     cycle();
-    const int before = CountGdiObjects();
+    const int before = LiveGdiObjects();
     for (int i = 0; i < 5; ++i)
         cycle();
-    EXPECT_EQ(CountGdiObjects(), before);
+    EXPECT_EQ(LiveGdiObjects(), before);
 }

@@ -1,10 +1,14 @@
 #include "TestSupport.h"
 
-#include <gdiplus.h>
+#include "Screenshot.h"
+#include "jnCommonGUI/DibInfo.h"
+#include "support/FileBytes.h"
+#include "support/MessagePump.h"
+#include "support/TemplateBuilder.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace testing_controls {
 
@@ -18,13 +22,7 @@ COLORREF EdgeColour(COLORREF face)
 
 Dib::Dib(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(width, -height, 32);
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_bits = static_cast<std::uint32_t*>(bits);
@@ -107,13 +105,7 @@ HBITMAP MakeStrip(int width, int frameHeight, int frameCount, int bitsPerPixel)
     if (bitsPerPixel == 32)
         return strip.Detach();
     // A section of the requested depth, as an image loaded with its own format gives.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = DibInfo(width, -height, static_cast<WORD>(bitsPerPixel));
     void* bits = nullptr;
     HBITMAP result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
@@ -142,21 +134,6 @@ HICON MakeIcon(int size, int border, COLORREF colour)
     return icon;
 }
 
-namespace {
-
-// An empty dialog template: the controls are added as windows at exact pixel places.
-std::vector<WORD> EmptyDialogTemplate()
-{
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = WS_POPUP | WS_VISIBLE;
-    header->dwExtendedStyle = WS_EX_TOPMOST;
-    header->cdit = 0;
-    return words;  // followed by no menu, the default class and an empty title
-}
-
-} // namespace
-
 TestDialog& TestDialog::Shared()
 {
     static TestDialog dialog;
@@ -165,8 +142,10 @@ TestDialog& TestDialog::Shared()
 
 TestDialog::TestDialog()
 {
-    std::vector<WORD> words = EmptyDialogTemplate();
-    m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()),
+    // An empty template: the controls are added as windows at exact pixel places.
+    const std::vector<BYTE> bytes =
+        testsupport::TemplateBuilder(false, WS_POPUP | WS_VISIBLE, 0, 0).ExStyle(WS_EX_TOPMOST).Build();
+    m_dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
                                           nullptr, &TestDialog::Proc, reinterpret_cast<LPARAM>(this));
     SetWindowPos(m_dialog, HWND_TOPMOST, 100, 100, 400, 300, SWP_SHOWWINDOW);
     SetForegroundWindow(m_dialog);
@@ -242,14 +221,24 @@ void PumpMessages(int rounds)
 {
     for (int round = 0; round < rounds; ++round)
     {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        testsupport::DispatchWaitingMessages();
         Sleep(20);
     }
+}
+
+bool WriteMarkerScript(const std::wstring& script, const std::wstring& marker)
+{
+    // Temporary paths are ASCII: the batch file takes them byte for byte.
+    const std::string target(marker.begin(), marker.end());
+    return testsupport::WriteFileBytes(script, "@echo marked> \"" + target + "\"\r\n");
+}
+
+void PointAt(HWND window, int x, int y, int rounds)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    PumpMessages(rounds);
 }
 
 void PrintClient(HWND window, Dib& target)
@@ -257,38 +246,6 @@ void PrintClient(HWND window, Dib& target)
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()), PRF_CLIENT);
     GdiFlush();
 }
-
-void CaptureScreen(HWND window, Dib& target)
-{
-    RECT area{};
-    GetWindowRect(window, &area);
-    HDC screen = GetDC(nullptr);
-    BitBlt(target.Dc(), 0, 0, target.Width(), target.Height(), screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-}
-
-namespace {
-
-bool PngEncoder(CLSID& encoder)
-{
-    UINT count = 0, size = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
-        return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
-        return false;
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(codecs[i].MimeType) == L"image/png")
-        {
-            encoder = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
-} // namespace
 
 bool SavePng(const Dib& image, const std::wstring& relativePath)
 {
@@ -299,73 +256,9 @@ bool SavePng(const Dib& image, const std::wstring& relativePath)
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos)
         SHCreateDirectoryExW(nullptr, path.substr(0, slash).c_str(), nullptr);
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
-        return false;
-    bool saved = false;
-    {
-        GdiFlush();
-        Gdiplus::Bitmap bitmap(image.Bitmap(), nullptr);
-        CLSID encoder{};
-        saved = PngEncoder(encoder) && bitmap.Save(path.c_str(), &encoder, nullptr) == Gdiplus::Ok;
-    }
-    Gdiplus::GdiplusShutdown(token);
-    return saved;
-}
-
-int CountGdiObjects()
-{
-    int count = 0;
-    for (UINT_PTR i = 1; i <= 0xFFFF; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)))
-            ++count;
-    return count;
-}
-
-TempFolder::TempFolder()
-{
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    m_path = std::wstring(base) + L"xjn_controls_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-             std::to_wstring(GetTickCount());
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder()
-{
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW((m_path + L"\\" + found.cFileName).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(m_path.c_str());
-}
-
-bool FileExists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-TraceCapture::TraceCapture() : CTraceModule(4)
-{
-    AddTraceModule(this);
-}
-
-TraceCapture::~TraceCapture()
-{
-    RemoveTraceModule(this);
-}
-
-void TraceCapture::Trace(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line)
-{
-    lines.push_back({type, message ? message : L"", source ? source : L"", line});
+    const GdiPlusSession gdiPlus;
+    GdiFlush();
+    return gdiPlus.Started() && SaveBitmapPng(image.Bitmap(), path);
 }
 
 } // namespace testing_controls

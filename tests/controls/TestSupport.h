@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "logvane/include/Logvane.h"
 #include "winframe/GdiHandles.h"
 
 namespace testing_controls {
@@ -94,48 +93,17 @@ private:
 // Dispatches the thread's waiting messages, a few rounds with short pauses.
 void PumpMessages(int rounds = 3);
 
+// Writes a batch file that leaves the marker file when it runs: a launch target that opens no
+// browser. False when it cannot be written.
+bool WriteMarkerScript(const std::wstring& script, const std::wstring& marker);
+
+// Puts the real pointer over a client point of the window, then dispatches what that causes.
+void PointAt(HWND window, int x, int y, int rounds = 2);
+
 // The window's client area as it paints itself into a DIB (WM_PRINTCLIENT).
 void PrintClient(HWND window, Dib& target);
-// What the screen shows of a window (its region applied), into a DIB of the window's size.
-void CaptureScreen(HWND window, Dib& target);
 
 // Writes a DIB to a PNG file (folders are created); false on failure.
 bool SavePng(const Dib& image, const std::wstring& path);
-
-// The process's live GDI objects (Wine's handle table, counted by object type).
-int CountGdiObjects();
-
-// A folder for files a test makes, removed with its files by the destructor.
-class TempFolder
-{
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    std::wstring m_path;
-};
-
-bool FileExists(const std::wstring& path);
-
-// Collects the trace lines written while it lives.
-class TraceCapture : public CTraceModule
-{
-public:
-    TraceCapture();
-    ~TraceCapture() override;
-    void Trace(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line) override;
-    void Write(const wchar_t*) override {}
-
-    struct Line
-    {
-        TraceType type;
-        std::wstring message;
-        std::wstring source;
-        unsigned line;
-    };
-    std::vector<Line> lines;
-};
 
 } // namespace testing_controls

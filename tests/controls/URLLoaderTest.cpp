@@ -1,16 +1,21 @@
 // Opening the product pages: the request the shell gets, and a real launch.
 #include "TestSupport.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+#include "support/TraceCapture.h"
 
 #include "jnCommonGUI/URLLoader.h"
 #include "lang/Language.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 using namespace testing_controls;
+using testsupport::FileExists;
+using testsupport::TempFolder;
+using testsupport::TraceCapture;
 
 namespace {
 
@@ -75,7 +80,7 @@ TEST_F(URLLoaderTest, AFailedLaunchIsSilent)
     TraceCapture trace;
     loader.OpenProductSupport();
     EXPECT_EQ(g_requests.size(), 1u);
-    EXPECT_TRUE(trace.lines.empty());
+    EXPECT_TRUE(trace.Records().empty());
 }
 
 TEST_F(URLLoaderTest, LauncherRefusesAnEmptyDocument)
@@ -89,12 +94,9 @@ TEST_F(URLLoaderTest, LauncherRefusesAnEmptyDocument)
 TEST(DocumentLauncher, TheShellOpensTheDocument)
 {
     TempFolder folder;
-    const std::wstring marker = folder.Path() + L"\\launched.txt";
-    const std::wstring script = folder.Path() + L"\\launch.bat";
-    {
-        std::ofstream out(std::string(script.begin(), script.end()));
-        out << "@echo launched> \"" << std::string(marker.begin(), marker.end()) << "\"\r\n";
-    }
+    const std::wstring marker = folder.File(L"launched.txt");
+    const std::wstring script = folder.File(L"launch.bat");
+    ASSERT_TRUE(WriteMarkerScript(script, marker));
     const CDocumentLauncher launcher;
     HANDLE process = nullptr;
     ASSERT_TRUE(launcher.Launch(script.c_str(), &process, true));

@@ -1,7 +1,7 @@
 // The library loaded by name, its four exports, and what the logon-detect callback received.
 #pragma once
 #include "XJNTrayNotifications.h"
-#include "support/LibraryExport.h"
+#include "LibraryExport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@ struct TrayLibrary
 
     TrayLibrary() : module(LoadLibraryW(L"XJNTrayNotifications.dll"))
     {
-        showShutdown = testsupport::LibraryExport<ChoiceCall>(module, "ShowShutdownDialog");
-        showAfterTasks = testsupport::LibraryExport<ChoiceCall>(module, "ShowShutdownAfterTaskCompletionDialog");
-        showLogonDetect = testsupport::LibraryExport<ShowLogonDetectCall>(module, "ShowLogonDetectDialog");
-        hideLogonDetect = testsupport::LibraryExport<HideLogonDetectCall>(module, "HideLogonDetectDialog");
+        showShutdown = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownDialog");
+        showAfterTasks = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownAfterTaskCompletionDialog");
+        showLogonDetect = xjnhost::LibraryExport<ShowLogonDetectCall>(module, "ShowLogonDetectDialog");
+        hideLogonDetect = xjnhost::LibraryExport<HideLogonDetectCall>(module, "HideLogonDetectDialog");
     }
     ~TrayLibrary()
     {

@@ -1,12 +1,14 @@
-#include "framework/TemplateBuilder.h"
 #include "notifications/DialogBase.h"
 #include "res/resource.h"
+#include "support/TemplateBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
+
+using testsupport::TemplateBuilder;
 
 // A page: a child dialog that answers the page protocol as the test tells it.
 class TestPage : public CDialogImplBase

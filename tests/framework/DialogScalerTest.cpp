@@ -1,7 +1,7 @@
-#include "framework/GdiCount.h"
-#include "framework/TemplateBuilder.h"
 #include "jnCommonGUI/DialogScaler.h"
 #include "res/resource.h"
+#include "support/GdiCount.h"
+#include "support/TemplateBuilder.h"
 #include "winframe/ModuleInstance.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,9 @@
 #include <string>
 
 namespace {
+
+using testsupport::LiveGdiObjects;
+using testsupport::TemplateBuilder;
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM)
 {

@@ -1,12 +1,13 @@
 #include "jnCommonGUI/DialogTemplate.h"
-#include "framework/TemplateBuilder.h"
 #include "res/resource.h"
+#include "support/TemplateBuilder.h"
 #include "winframe/ModuleInstance.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using testsupport::TemplateBuilder;
 using Item = TemplateBuilder::Item;
 
 Item MakeItem(DWORD id, TemplateBuilder::Name windowClass, short x, short y, short cx, short cy,

@@ -2,8 +2,11 @@
 // and the slide-in step by step. Written as PNG files into the folder XJN_SCREENSHOT_DIR names;
 // skipped when it is not set.
 #include "framework/TestPopup.h"
+#include "support/MessagePump.h"
+#include "winframe/GdiHandles.h"
 
-#include <gdiplus.h>
+#include "Screenshot.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,32 +14,10 @@
 
 namespace {
 
-const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-
 std::wstring ShotFolder()
 {
     const wchar_t* folder = _wgetenv(L"XJN_SCREENSHOT_DIR");
     return folder ? folder : L"";
-}
-
-class GdiPlus
-{
-public:
-    GdiPlus()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    ~GdiPlus() { Gdiplus::GdiplusShutdown(m_token); }
-
-private:
-    ULONG_PTR m_token = 0;
-};
-
-bool SavePng(HBITMAP bitmap, const std::wstring& path)
-{
-    Gdiplus::Bitmap image(bitmap, nullptr);
-    return image.Save(path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
 }
 
 // A dark bar where the fake taskbar is, so that the pictures show what the pop-up slides out of.
@@ -66,26 +47,10 @@ void Settle(HWND window)
 {
     for (int i = 0; i < 20; ++i)
     {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+        testsupport::DispatchWaitingMessages();
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(5);
     }
-}
-
-// Copies a part of the screen into a new bitmap.
-HBITMAP Capture(const RECT& area)
-{
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP shot = CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top);
-    HGDIOBJ old = SelectObject(memory, shot);
-    BitBlt(memory, 0, 0, area.right - area.left, area.bottom - area.top, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
 }
 
 RECT Around(const RECT& a, const RECT& b, const RECT& screen)
@@ -102,7 +67,7 @@ TEST(PopupScreenshots, FullyOutAtEachEdge)
     const std::wstring folder = ShotFolder();
     if (folder.empty())
         GTEST_SKIP() << "set XJN_SCREENSHOT_DIR to write the pictures";
-    GdiPlus gdiPlus;
+    const GdiPlusSession gdiPlus;
     const RECT screen = {0, 0, 1280, 1024};
     const struct
     {
@@ -127,9 +92,8 @@ TEST(PopupScreenshots, FullyOutAtEachEdge)
             corner = {std::min(frame.left, taskbar.left), frame.top, std::max(frame.right, taskbar.right), frame.bottom};
         else
             corner = {frame.left, std::min(frame.top, taskbar.top), frame.right, std::max(frame.bottom, taskbar.bottom)};
-        HBITMAP shot = Capture(Around(corner, frame, screen));
-        EXPECT_TRUE(SavePng(shot, folder + L"\\popup_" + e.name + L".png"));
-        DeleteObject(shot);
+        ScopedBitmap shot(CaptureScreenArea(Around(corner, frame, screen)));
+        EXPECT_TRUE(SaveBitmapPng(shot.Get(), folder + L"\\popup_" + e.name + L".png"));
     }
 }
 
@@ -138,7 +102,7 @@ TEST(PopupScreenshots, SlideInSeries)
     const std::wstring folder = ShotFolder();
     if (folder.empty())
         GTEST_SKIP() << "set XJN_SCREENSHOT_DIR to write the pictures";
-    GdiPlus gdiPlus;
+    const GdiPlusSession gdiPlus;
     CTestPopup popup;
     popup.SetTaskbarProbes(TaskbarAt(kEdgeBottom));
     const RECT taskbar = FindTaskbarRect(TaskbarAt(kEdgeBottom));
@@ -163,7 +127,7 @@ TEST(PopupScreenshots, SlideInSeries)
             BitBlt(sheet, width * column++, 0, width, height, screen, area.left, area.top, SRCCOPY);
     } while (!popup.IsFullyShown());
     SelectObject(sheet, old);
-    EXPECT_TRUE(SavePng(sheetBitmap, folder + L"\\popup_slide_in.png"));
+    EXPECT_TRUE(SaveBitmapPng(sheetBitmap, folder + L"\\popup_slide_in.png"));
     DeleteObject(sheetBitmap);
     DeleteDC(sheet);
     ReleaseDC(nullptr, screen);

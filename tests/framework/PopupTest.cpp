@@ -1,12 +1,14 @@
-#include "framework/GdiCount.h"
 #include "framework/TestPopup.h"
+#include "support/GdiCount.h"
+#include "support/MessagePump.h"
 #include "winframe/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
+
+using testsupport::LiveGdiObjects;
+using testsupport::PumpMessagesUntil;
 
 constexpr int kWidth = 242;   // bitmap 279
 constexpr int kHeight = 274;
@@ -42,25 +44,6 @@ std::string Text(const RECT& r)
 void Tick(CTestPopup& popup, UINT_PTR id)
 {
     SendMessageW(popup.m_hWnd, WM_TIMER, id, 0);
-}
-
-// Runs the thread's message loop until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!done())
-    {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return true;
 }
 
 // The part of the window that shows, in screen coordinates, as the window itself has it.
@@ -226,7 +209,7 @@ TEST(Popup, AfterHideDuringTheSlideInTheDisplayTimeStillEndsIt)
     popup.Show(nullptr);
     HWND window = popup.m_hWnd;
     EXPECT_FALSE(popup.Hide());
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 10000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindow(window); }, 10000));
     EXPECT_EQ(popup.closeCalls, 1);
 }
 
@@ -237,14 +220,14 @@ TEST(Popup, WithDisplayTimeZeroItStaysUntilHide)
     popup.SetDisplayTime(0);
     popup.Show(nullptr);
     HWND window = popup.m_hWnd;
-    ASSERT_TRUE(PumpUntil([&] { return popup.IsFullyShown(); }, 10000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return popup.IsFullyShown(); }, 10000));
     const DWORD shownAt = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - shownAt > 400; }, 1000);
+    PumpMessagesUntil([&] { return GetTickCount() - shownAt > 400; }, 1000);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(WindowRect(window).top, 984 - kHeight);
     EXPECT_FALSE(KillTimer(window, kDisplayTimer)) << "no display timer runs";
     ASSERT_TRUE(popup.Hide());
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 10000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindow(window); }, 10000));
 }
 
 // The real timers drive the whole sequence; positions seen from outside after each message.
@@ -257,7 +240,7 @@ TEST(Popup, RealTimersRunTheWholeSequence)
     popup.Show(nullptr);
     HWND window = popup.m_hWnd;
     std::vector<LONG> lefts;
-    ASSERT_TRUE(PumpUntil(
+    ASSERT_TRUE(PumpMessagesUntil(
         [&] {
             if (!IsWindow(window))
                 return true;
@@ -394,7 +377,7 @@ TEST(Popup, ACommandStartsTheWayOutOnceFullyShown)
         Tick(popup, kSlideInTimer);
     SendMessageW(GetDlgItem(window, IDC_FIRST_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(popup.commands, std::vector<WORD>{IDC_FIRST_BUTTON});
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 10000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindow(window); }, 10000));
 }
 
 TEST(Popup, RepeatedAndEarlyCallsAreHarmless)

@@ -1,5 +1,6 @@
 #include "notifications/SlideGeometry.h"
 #include "notifications/TaskbarSearch.h"
+#include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <string>
 
 namespace {
+
+using testsupport::RegistryValueOverride;
 
 std::vector<BYTE> Settings(DWORD edge, DWORD width, DWORD height, RECT rect, size_t size = 40)
 {
@@ -184,44 +187,18 @@ TEST(TaskbarSearch, NoSourcesAtAllStillGiveARectangleAndAnEdge)
     EXPECT_EQ(FindTaskbarEdge(none), kEdgeBottom);
 }
 
-// Sets HKCU\...\StuckRects2 "Settings" for one test and puts the old state back afterwards.
-class StoredSettingsValue
+// HKCU\...\StuckRects2 "Settings" for one test, the old state put back afterwards.
+class StoredSettingsValue : public RegistryValueOverride
 {
 public:
-    StoredSettingsValue()
+    StoredSettingsValue() : RegistryValueOverride(HKEY_CURRENT_USER, kKey, L"Settings", KEY_WOW64_64KEY) {}
+    bool Set(const std::vector<BYTE>& data, DWORD type) const
     {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE | KEY_WOW64_64KEY, nullptr,
-                        &m_key, nullptr);
-        DWORD size = 0;
-        if (m_key && RegQueryValueExW(m_key, L"Settings", nullptr, &m_oldType, nullptr, &size) == ERROR_SUCCESS)
-        {
-            m_old.resize(size);
-            m_hadOld = RegQueryValueExW(m_key, L"Settings", nullptr, &m_oldType, m_old.data(), &size) == ERROR_SUCCESS;
-        }
+        return Write(type, data.data(), static_cast<DWORD>(data.size()));
     }
-    ~StoredSettingsValue()
-    {
-        if (!m_key)
-            return;
-        if (m_hadOld)
-            RegSetValueExW(m_key, L"Settings", 0, m_oldType, m_old.data(), static_cast<DWORD>(m_old.size()));
-        else
-            RegDeleteValueW(m_key, L"Settings");
-        RegCloseKey(m_key);
-    }
-    bool Set(const std::vector<BYTE>& data, DWORD type)
-    {
-        return m_key && RegSetValueExW(m_key, L"Settings", 0, type, data.data(), static_cast<DWORD>(data.size())) ==
-                            ERROR_SUCCESS;
-    }
-    bool Remove() { return m_key && RegDeleteValueW(m_key, L"Settings") == ERROR_SUCCESS; }
 
 private:
     static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StuckRects2";
-    HKEY m_key = nullptr;
-    std::vector<BYTE> m_old;
-    DWORD m_oldType = REG_NONE;
-    bool m_hadOld = false;
 };
 
 // The real registry source behind a chain whose shell and taskbar window know nothing.

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "base/BaseException.h"
 #include "lang/ByteArray.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 std::string Bytes(const ByteArray& array)
 {
@@ -115,15 +119,15 @@ TEST(ByteArray, FileRoundTrip)
     TempFolder folder;
     const std::string content("bin\0ary\xFF", 8);
     const ByteArray written(reinterpret_cast<const BYTE*>(content.data()), 8);
-    EXPECT_EQ(written.ToFile((folder / L"b.bin").c_str()), 0);
-    EXPECT_EQ(ReadBytes(folder / L"b.bin"), content);
+    EXPECT_EQ(written.ToFile(folder.File(L"b.bin").c_str()), 0);
+    EXPECT_EQ(ReadFileBytes(folder.File(L"b.bin")), content);
 
     ByteArray read("old");
-    EXPECT_EQ(read.FromFile((folder / L"b.bin").c_str()), 0);
+    EXPECT_EQ(read.FromFile(folder.File(L"b.bin").c_str()), 0);
     EXPECT_TRUE(read == written);
 
-    ASSERT_TRUE(WriteBytes(folder / L"empty.bin", ""));
-    EXPECT_EQ(read.FromFile((folder / L"empty.bin").c_str()), 0);
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"empty.bin"), ""));
+    EXPECT_EQ(read.FromFile(folder.File(L"empty.bin").c_str()), 0);
     EXPECT_EQ(read.GetSize(), 0u);
 }
 
@@ -133,7 +137,7 @@ TEST(ByteArray, FileFailuresThrowAndEmpty)
     ByteArray array("keep?");
     try
     {
-        array.FromFile((folder / L"missing.bin").c_str());
+        array.FromFile(folder.File(L"missing.bin").c_str());
         FAIL() << "no exception";
     }
     catch (const BaseException& e)
@@ -145,7 +149,7 @@ TEST(ByteArray, FileFailuresThrowAndEmpty)
 
     try
     {
-        ByteArray("x").ToFile((folder / L"no\\such\\dir.bin").c_str());
+        ByteArray("x").ToFile(folder.File(L"no\\such\\dir.bin").c_str());
         FAIL() << "no exception";
     }
     catch (const BaseException& e)

@@ -2,13 +2,17 @@
 
 #include <vector>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "base/BaseException.h"
 #include "lang/FileString.h"
 #include "lang/ResourceString.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 std::vector<std::wstring> AllLines(CFileStringBase& text)
 {
@@ -97,11 +101,11 @@ TEST(FileString, LoadDecodesByMark)
     TempFolder folder;
     for (const Case& c : cases)
     {
-        ASSERT_TRUE(WriteBytes(folder / L"t.lng", c.bytes));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"t.lng"), c.bytes));
         FileString file;
-        EXPECT_TRUE(file.loadFile(folder / L"t.lng", false, c.limit)) << c.name;
+        EXPECT_TRUE(file.loadFile(folder.File(L"t.lng"), false, c.limit)) << c.name;
         EXPECT_EQ(file.getText(), c.text) << c.name;
-        EXPECT_EQ(file.getFileName(), folder / L"t.lng");
+        EXPECT_EQ(file.getFileName(), folder.File(L"t.lng"));
     }
 }
 
@@ -111,31 +115,31 @@ TEST(FileString, LoadFailuresLeaveTheTextAlone)
     FileString file;
     file.setText(L"before");
 
-    ASSERT_TRUE(WriteBytes(folder / L"empty.lng", ""));
-    EXPECT_TRUE(file.loadFile(folder / L"empty.lng", false));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"empty.lng"), ""));
+    EXPECT_TRUE(file.loadFile(folder.File(L"empty.lng"), false));
     EXPECT_EQ(file.getText(), L"before");
 
-    EXPECT_FALSE(file.loadFile(folder / L"missing.lng", false));
+    EXPECT_FALSE(file.loadFile(folder.File(L"missing.lng"), false));
     EXPECT_EQ(file.getText(), L"before");
-    EXPECT_EQ(file.getFileName(), folder / L"missing.lng");
+    EXPECT_EQ(file.getFileName(), folder.File(L"missing.lng"));
 
     // Bytes that are no UTF-8 (a file in a single-byte code page, or UTF-16 big-endian).
     for (const std::string& bytes : {std::string("caf\xE9"), std::string("\xFE\xFF\0A", 4)})
     {
-        ASSERT_TRUE(WriteBytes(folder / L"bad.lng", bytes));
-        EXPECT_FALSE(file.loadFile(folder / L"bad.lng", false));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"bad.lng"), bytes));
+        EXPECT_FALSE(file.loadFile(folder.File(L"bad.lng"), false));
         EXPECT_EQ(file.getText(), L"before");
     }
 
-    EXPECT_FALSE(file.loadFile(folder.Path(), false)); // a folder is no file
+    EXPECT_FALSE(file.loadFile(folder.Directory(), false)); // a folder is no file
 }
 
 TEST(FileString, OpenAlwaysCreatesAMissingFile)
 {
     TempFolder folder;
     FileString file;
-    EXPECT_TRUE(file.loadFile(folder / L"new.lng", true));
-    EXPECT_EQ(GetFileAttributesW((folder / L"new.lng").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_TRUE(file.loadFile(folder.File(L"new.lng"), true));
+    EXPECT_EQ(GetFileAttributesW(folder.File(L"new.lng").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
 TEST(FileString, SavesUtf8WithoutMarkAndReloads)
@@ -143,12 +147,12 @@ TEST(FileString, SavesUtf8WithoutMarkAndReloads)
     TempFolder folder;
     FileString file;
     file.setText(L"[S]\r\nK=\u00E4\u20AC\r\n");
-    EXPECT_TRUE(file.saveFile(folder / L"out.lng"));
-    EXPECT_EQ(ReadBytes(folder / L"out.lng"), "[S]\r\nK=\xC3\xA4\xE2\x82\xAC\r\n");
+    EXPECT_TRUE(file.saveFile(folder.File(L"out.lng")));
+    EXPECT_EQ(ReadFileBytes(folder.File(L"out.lng")), "[S]\r\nK=\xC3\xA4\xE2\x82\xAC\r\n");
     EXPECT_EQ(file.getFileName(), L""); // saving records no name
 
     FileString again;
-    ASSERT_TRUE(again.loadFile(folder / L"out.lng", false));
+    ASSERT_TRUE(again.loadFile(folder.File(L"out.lng"), false));
     EXPECT_EQ(again.getText(), file.getText());
 }
 
@@ -163,21 +167,21 @@ TEST(FileString, SaveAndDeleteWithoutAnyNameDoNothing)
 TEST(FileString, CreateRecordsTheNameForSaveAndDelete)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder / L"c.lng", "old content"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"c.lng"), "old content"));
     FileString file;
-    EXPECT_TRUE(file.createFile(folder / L"c.lng"));
-    EXPECT_EQ(ReadBytes(folder / L"c.lng"), "");
+    EXPECT_TRUE(file.createFile(folder.File(L"c.lng")));
+    EXPECT_EQ(ReadFileBytes(folder.File(L"c.lng")), "");
     file.setText(L"new");
     EXPECT_TRUE(file.saveFile(L""));
-    EXPECT_EQ(ReadBytes(folder / L"c.lng"), "new");
+    EXPECT_EQ(ReadFileBytes(folder.File(L"c.lng")), "new");
     EXPECT_TRUE(file.deleteFile(L""));
-    EXPECT_EQ(GetFileAttributesW((folder / L"c.lng").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(folder.File(L"c.lng").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(FileString, CreateAndSaveThrowTheirMessages)
 {
     TempFolder folder;
-    const std::wstring unreachable = folder / L"no\\such\\folder\\f.lng";
+    const std::wstring unreachable = folder.File(L"no\\such\\folder\\f.lng");
     struct Case
     {
         const char* name;

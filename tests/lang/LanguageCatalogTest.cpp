@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "EnglishTexts.h"
-#include "FileBytes.h"
-#include "TempFolder.h"
-#include "TraceCapture.h"
 #include "lang/LanguageCatalog.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+#include "support/TraceCapture.h"
 
 namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::TraceCapture;
+using testsupport::WriteFileBytes;
 
 const wchar_t kType[] = L"DEFAULTENGLANG";
 const DWORD kId = 237;
@@ -45,21 +50,21 @@ void ExpectMissingKeyForm(const LanguageCatalog& catalog)
 TEST(LanguageCatalog, AnswersFromTheLanguageFile)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder / L"Test.lng", "\xEF\xBB\xBF\r\n[XJNTrayNotifications]\r\n"
-                                                 "XJNS_SHUTDOWN_YES=Abbrechen\r\nEMPTY=\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"Test.lng"), "\xEF\xBB\xBF\r\n[XJNTrayNotifications]\r\n"
+                                                         "XJNS_SHUTDOWN_YES=Abbrechen\r\nEMPTY=\r\n"));
     TraceCapture capture;
     LanguageCatalog catalog;
-    catalog.SetLanguageFile(folder.Path(), L"Test", kId, kType, L"");
+    catalog.SetLanguageFile(folder.Directory(), L"Test", kId, kType, L"");
     catalog.Load();
-    EXPECT_TRUE(capture.Lines().empty());
+    EXPECT_TRUE(capture.Records().empty());
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", kTraySection), L"Abbrechen");
     EXPECT_EQ(catalog.Lookup(L"EMPTY", kTraySection), L"");
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_NO", kTraySection), L"*XJNS_SHUTDOWN_NO");
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", L"xjntraynotifications"), L"*XJNS_SHUTDOWN_YES");
     EXPECT_EQ(catalog.Lookup(L"xjns_shutdown_yes", kTraySection), L"*xjns_shutdown_yes");
     EXPECT_EQ(catalog.GetLanguageName(), L"Test");
-    EXPECT_EQ(catalog.GetLanguageDirectory(), folder.Path());
-    EXPECT_EQ(catalog.GetLanguageFilePath(), folder / L"Test.lng");
+    EXPECT_EQ(catalog.GetLanguageDirectory(), folder.Directory());
+    EXPECT_EQ(catalog.GetLanguageFilePath(), folder.File(L"Test.lng"));
 }
 
 TEST(LanguageCatalog, MissingFileFallsBackToTheBuiltInEnglish)
@@ -67,12 +72,12 @@ TEST(LanguageCatalog, MissingFileFallsBackToTheBuiltInEnglish)
     TempFolder folder;
     TraceCapture capture;
     LanguageCatalog catalog;
-    catalog.SetLanguageFile(folder.Path(), L"Klingon", kId, kType, L"");
+    catalog.SetLanguageFile(folder.Directory(), L"Klingon", kId, kType, L"");
     catalog.Load();
     ExpectEnglish(catalog);
-    const std::wstring path = folder / L"Klingon.lng";
+    const std::wstring path = folder.File(L"Klingon.lng");
     EXPECT_EQ(capture.Messages(), (std::vector<std::wstring>{LocateFailed(path), OpenFailed(path)}));
-    for (const auto& line : capture.Lines())
+    for (const auto& line : capture.Records())
     {
         EXPECT_EQ(line.type, TRACE_ERROR);
         EXPECT_EQ(line.source, L".\\Language");
@@ -95,23 +100,24 @@ TEST(LanguageCatalog, UnusableFilesFallBackToTheBuiltInEnglish)
     TempFolder folder;
     for (const Case& c : cases)
     {
-        ASSERT_TRUE(WriteBytes(folder / L"Broken.lng", c.bytes));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"Broken.lng"), c.bytes));
         TraceCapture capture;
         LanguageCatalog catalog;
-        catalog.SetLanguageFile(folder.Path(), L"Broken", kId, kType, L"");
+        catalog.SetLanguageFile(folder.Directory(), L"Broken", kId, kType, L"");
         catalog.Load();
         SCOPED_TRACE(c.name);
         ExpectEnglish(catalog);
-        EXPECT_EQ(capture.Messages(), std::vector<std::wstring>{OpenFailed(folder / L"Broken.lng")});
+        EXPECT_EQ(capture.Messages(), std::vector<std::wstring>{OpenFailed(folder.File(L"Broken.lng"))});
     }
 }
 
 TEST(LanguageCatalog, ByteOrderMarkBeforeTheHeaderLosesTheSection)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder / L"Marked.lng", "\xEF\xBB\xBF[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Nein\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"Marked.lng"),
+                               "\xEF\xBB\xBF[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Nein\r\n"));
     LanguageCatalog catalog;
-    catalog.SetLanguageFile(folder.Path(), L"Marked", kId, kType, L"");
+    catalog.SetLanguageFile(folder.Directory(), L"Marked", kId, kType, L"");
     catalog.Load();
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", kTraySection), L"*XJNS_SHUTDOWN_YES");
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", L""), L"Nein");
@@ -141,7 +147,8 @@ TEST(LanguageCatalog, EmptyNamesGiveTheMissingKeyFormThoughEnglishLoads)
 TEST(LanguageCatalog, MissingResourceSettingsGiveTheMissingKeyForm)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder / L"Test.lng", "\r\n[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Abbrechen\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"Test.lng"),
+                               "\r\n[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Abbrechen\r\n"));
     struct Case
     {
         DWORD id;
@@ -151,7 +158,7 @@ TEST(LanguageCatalog, MissingResourceSettingsGiveTheMissingKeyForm)
     {
         TraceCapture capture;
         LanguageCatalog catalog;
-        catalog.SetLanguageFile(folder.Path(), L"Test", c.id, c.type, L"");
+        catalog.SetLanguageFile(folder.Directory(), L"Test", c.id, c.type, L"");
         catalog.Load();
         EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", kTraySection), L"*XJNS_SHUTDOWN_YES");
         EXPECT_EQ(capture.Messages(), std::vector<std::wstring>{kResourceUnset});
@@ -162,8 +169,8 @@ TEST(LanguageCatalog, LaterBadResourceSettingsKeepTheEarlierOnes)
 {
     TempFolder folder;
     LanguageCatalog catalog;
-    catalog.SetLanguageFile(folder.Path(), L"Absent", kId, kType, L"");
-    catalog.SetLanguageFile(folder.Path(), L"Absent", 0, L"", L"extra");
+    catalog.SetLanguageFile(folder.Directory(), L"Absent", kId, kType, L"");
+    catalog.SetLanguageFile(folder.Directory(), L"Absent", 0, L"", L"extra");
     catalog.Load();
     ExpectEnglish(catalog);
 }
@@ -183,7 +190,7 @@ TEST(LanguageCatalog, ResourceThatIsNotThereLeavesTheTableEmpty)
     TempFolder folder;
     TraceCapture capture;
     LanguageCatalog catalog;
-    catalog.SetLanguageFile(folder.Path(), L"Absent", 999, kType, L"");
+    catalog.SetLanguageFile(folder.Directory(), L"Absent", 999, kType, L"");
     catalog.Load();
     EXPECT_TRUE(catalog.GetTable().empty());
     EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", kTraySection), L"*XJNS_SHUTDOWN_YES");
@@ -222,7 +229,7 @@ TEST(BuiltInEnglish, IsTheShippedEnglishFileByteForByte)
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring shipped(exe);
     shipped.erase(shipped.rfind(L'\\') + 1);
-    EXPECT_EQ(bytes, ReadBytes(shipped + L"Language\\English.lng"));
+    EXPECT_EQ(bytes, ReadFileBytes(shipped + L"Language\\English.lng"));
 
     EXPECT_EQ(bytes.substr(0, 5), "\xEF\xBB\xBF\r\n");
     for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "base/Path.h"
 #include "base/StdStr.h"
 #include "lang/LanguageFileCheck.h"

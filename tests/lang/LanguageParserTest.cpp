@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "lang/FileString.h"
 #include "lang/LanguageParser.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 namespace {
+
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 using Kind = LanguageLineKind;
 
@@ -146,9 +149,9 @@ TEST(LanguageParser, EncodingsOfOneFileParseAlike)
     TempFolder folder;
     for (const std::string& bytes : {utf16, "\xEF\xBB\xBF" + utf8, utf8})
     {
-        ASSERT_TRUE(WriteBytes(folder / L"f.lng", bytes));
+        ASSERT_TRUE(WriteFileBytes(folder.File(L"f.lng"), bytes));
         FileString file;
-        ASSERT_TRUE(file.loadFile(folder / L"f.lng", false));
+        ASSERT_TRUE(file.loadFile(folder.File(L"f.lng"), false));
         LanguageTable table;
         ParseLanguageText(file, table);
         EXPECT_EQ(table, expected);

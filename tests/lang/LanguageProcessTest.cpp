@@ -3,12 +3,15 @@
 #include <vector>
 
 #include "EnglishTexts.h"
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "lang/Language.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 // The one test in this program that uses the process-wide Language: it loads once per process.
 namespace {
+
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 struct Reader
 {
@@ -50,10 +53,10 @@ DWORD WINAPI ReadAllTexts(void* context)
 TEST(LanguageProcess, ThreadsRacingTheFirstLookupAllSeeTheWholeTable)
 {
     TempFolder folder;
-    ASSERT_TRUE(WriteBytes(folder / L"Big.lng", BigLanguageFile()));
-    Language::SetLanguageFile(folder.Path(), L"Big", 237, L"DEFAULTENGLANG", L"");
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"Big.lng"), BigLanguageFile()));
+    Language::SetLanguageFile(folder.Directory(), L"Big", 237, L"DEFAULTENGLANG", L"");
     EXPECT_EQ(Language::GetLanguageName(), L"Big");
-    EXPECT_EQ(Language::GetLanguageDirectory(), folder.Path());
+    EXPECT_EQ(Language::GetLanguageDirectory(), folder.Directory());
 
     const HANDLE start = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::vector<Reader> readers(8, Reader{start});

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
 #include "base/Path.h"
 #include "base/UniqueHandle.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
+using testsupport::WriteFileBytes;
 
 struct ToolRun
 {
@@ -75,24 +79,25 @@ TEST(LngcheckTool, ExitStatusTellsProblemsFromWarnings)
 {
     TempFolder folder;
     // Only the built-in English's own keys are clean; start from the shipped English file.
-    const std::string english = ReadBytes(std::wstring(CPath(CPath::ModuleDirectory, L"Language\\English.lng").GetPath()));
+    const std::string english =
+        ReadFileBytes(std::wstring(CPath(CPath::ModuleDirectory, L"Language\\English.lng").GetPath()));
     ASSERT_FALSE(english.empty());
-    ASSERT_TRUE(WriteBytes(folder / L"warning.lng", english + "Unfinished line\r\n"));
-    ASSERT_TRUE(WriteBytes(folder / L"problem.lng", english + "XJNS_SHUTDOWN_YES =Annuler\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"warning.lng"), english + "Unfinished line\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"problem.lng"), english + "XJNS_SHUTDOWN_YES =Annuler\r\n"));
 
-    ToolRun run = RunLngcheck(Quote(folder / L"warning.lng"));
+    ToolRun run = RunLngcheck(Quote(folder.File(L"warning.lng")));
     EXPECT_EQ(run.exitCode, 0u) << run.output;
     EXPECT_NE(run.output.find("warning.lng(27): warning: line ignored: no \"=\""), std::string::npos) << run.output;
 
-    run = RunLngcheck(Quote(folder / L"problem.lng"));
+    run = RunLngcheck(Quote(folder.File(L"problem.lng")));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
     EXPECT_NE(run.output.find("problem.lng(27): problem: key \"XJNS_SHUTDOWN_YES \" has blanks"), std::string::npos)
         << run.output;
 
-    run = RunLngcheck(Quote(folder / L"warning.lng") + L" " + Quote(folder / L"problem.lng"));
+    run = RunLngcheck(Quote(folder.File(L"warning.lng")) + L" " + Quote(folder.File(L"problem.lng")));
     EXPECT_EQ(run.exitCode, 1u);
 
-    run = RunLngcheck(Quote(folder / L"absent.lng"));
+    run = RunLngcheck(Quote(folder.File(L"absent.lng")));
     EXPECT_EQ(run.exitCode, 2u);
     EXPECT_NE(run.output.find("absent.lng: cannot be read"), std::string::npos) << run.output;
 

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "EnglishTexts.h"
-#include "TraceCapture.h"
 #include "base/Path.h"
 #include "lang/LanguageCatalog.h"
+#include "support/TraceCapture.h"
 
 namespace {
+
+using testsupport::TraceCapture;
 
 const wchar_t* const kShipped[] = {L"English", L"German",  L"French",   L"Spanish",  L"Italian",
                                    L"PortugueseBrazil", L"Polish", L"Russian", L"Japanese", L"ChineseSimplified"};

@@ -1,5 +1,6 @@
 // The trace log file: line format, UTF-8, open modes, flushing, rollover, errors, threads.
 #include "support/TraceLogSupport.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Registering trace modules and the two trace entry points.
 #include "support/TraceLogSupport.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "support/TraceCapture.h"
 

@@ -2,6 +2,7 @@
 // the machine's), its file in the "Language" folder beside the host, and the fall-backs: the
 // built-in English text when the file is missing, "*" and the key for a key the file lacks.
 #include "popups/PopupTestSupport.h"
+#include "support/FileBytes.h"
 #include "support/RegistrySandbox.h"
 #include "support/TempFolder.h"
 

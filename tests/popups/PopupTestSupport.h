@@ -1,7 +1,7 @@
 // The blocking exports of the library loaded by name, and what a test reads off a pop-up.
 #pragma once
 #include "popups/PopupWatch.h"
-#include "support/LibraryExport.h"
+#include "LibraryExport.h"
 
 #include <windows.h>
 
@@ -17,8 +17,8 @@ struct TrayExports
 
     TrayExports() : module(LoadLibraryW(L"XJNTrayNotifications.dll"))
     {
-        showShutdown = testsupport::LibraryExport<ChoiceCall>(module, "ShowShutdownDialog");
-        showAfterTasks = testsupport::LibraryExport<ChoiceCall>(module, "ShowShutdownAfterTaskCompletionDialog");
+        showShutdown = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownDialog");
+        showAfterTasks = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownAfterTaskCompletionDialog");
     }
     ~TrayExports()
     {

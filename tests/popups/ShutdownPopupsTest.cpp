@@ -1,7 +1,7 @@
 // The two blocking pop-ups through the loaded library, with real windows: what they show and how
 // they show it, a button pressed while they slide in, a request to quit while they are up, and
 // their GDI objects over many runs. The checks run inside the call's own message loop.
-#include "framework/GdiCount.h"
+#include "support/GdiCount.h"
 #include "popups/PopupTestSupport.h"
 #include "support/RegistrySandbox.h"
 
@@ -285,11 +285,11 @@ TEST_F(ShutdownPopups, LeaveNoGdiObjectBehind)
         ASSERT_TRUE(cycle(*c));  // the first run makes what lasts (DCs, caches)
         std::vector<int> before;
         for (DWORD kind : kinds)
-            before.push_back(LiveGdiObjects(kind));
+            before.push_back(testsupport::LiveGdiObjects(kind));
         for (int run = 0; run < 5; ++run)
             ASSERT_TRUE(cycle(*c));
         for (size_t i = 0; i < before.size(); ++i)
-            EXPECT_EQ(LiveGdiObjects(kinds[i]), before[i]) << "GDI object type " << kinds[i];
+            EXPECT_EQ(testsupport::LiveGdiObjects(kinds[i]), before[i]) << "GDI object type " << kinds[i];
     }
 }
 

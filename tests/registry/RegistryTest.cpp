@@ -149,6 +149,40 @@ TYPED_TEST(RegistryTest, GetBinaryValueNeedsABufferLargeEnough)
     EXPECT_EQ(size, 8u);
 }
 
+TYPED_TEST(RegistryTest, GetValueReadsAnyValueWithItsTypeAndAllItsBytes)
+{
+    std::vector<BYTE> long400(400);
+    for (size_t i = 0; i < long400.size(); ++i)
+        long400[i] = static_cast<BYTE>(i * 7);
+    const RawValue values[] = {
+        {"binary of no bytes", REG_BINARY, {}},
+        {"binary of 3 bytes", REG_BINARY, {1, 2, 3}},
+        {"binary of 40 bytes", REG_BINARY, std::vector<BYTE>(40, 0xAB)},
+        {"binary of 41 bytes", REG_BINARY, std::vector<BYTE>(41, 0xCD)},
+        {"binary of 400 bytes", REG_BINARY, long400},
+        {"dword", REG_DWORD, DwordBytes(0x01020304)},
+        {"no type", REG_NONE, {9, 8}},
+    };
+    for (const RawValue& stored : values)
+        for (DWORD firstReadSize : {0u, 4u, 40u})
+        {
+            SCOPED_TRACE(std::string(stored.label) + ", first read of " + std::to_string(firstReadSize));
+            ASSERT_TRUE(this->sandbox.SetRaw(L"k", L"v", stored.type, stored.bytes.data(),
+                                             static_cast<DWORD>(stored.bytes.size())));
+            DWORD type = 0xDEAD;
+            std::vector<BYTE> data{7};
+            EXPECT_TRUE(this->registry.GetValue(Str<TypeParam>("k"), Str<TypeParam>("v"), type, data, firstReadSize));
+            EXPECT_EQ(type, stored.type);
+            EXPECT_EQ(data, stored.bytes);
+        }
+    DWORD type = 0xDEAD;
+    std::vector<BYTE> data{7};
+    EXPECT_FALSE(this->registry.GetValue(Str<TypeParam>("k"), Str<TypeParam>("missing"), type, data, 40));
+    EXPECT_FALSE(this->registry.GetValue(Str<TypeParam>("no such key"), Str<TypeParam>("v"), type, data, 40));
+    EXPECT_EQ(type, 0xDEADu);
+    EXPECT_EQ(data, std::vector<BYTE>{7});
+}
+
 TYPED_TEST(RegistryTest, KeyExistsCreatesTheKeyOnlyWhenAsked)
 {
     const auto sub = Str<TypeParam>("a\\b");
@@ -278,6 +312,43 @@ TYPED_TEST(RegistryTest, DeleteKeyOnlyDeletesAKeyWithoutSubkeys)
     EXPECT_FALSE(this->sandbox.HasKey(L"parent\\child"));
     EXPECT_TRUE(this->registry.DeleteKey(Str<TypeParam>("parent")));
     EXPECT_FALSE(this->registry.DeleteKey(Str<TypeParam>("parent")));
+}
+
+// The same names in the two views of HKLM\Software: an object made with KEY_WOW64_64KEY reads,
+// writes and deletes in the 64-bit view, one without a view in the 32-bit view.
+TYPED_TEST(RegistryTest, AViewFlagKeepsEveryOperationInThatView)
+{
+    RegistrySandbox sandbox(sizeof(TypeParam) == 1 ? L"RegistryViewNarrow" : L"RegistryViewWide", HKEY_LOCAL_MACHINE);
+    const std::wstring& path = sandbox.Path();
+    const auto parent = typename TestFixture::String(path.begin(), path.end());
+    const auto sub = parent + Str<TypeParam>("\\k");
+    const auto v = Str<TypeParam>("v");
+    const Registry view64(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY);
+    const Registry plain(HKEY_LOCAL_MACHINE);
+
+    ASSERT_TRUE(plain.SetDWORDValue(sub, v, 32, true));
+    EXPECT_FALSE(view64.KeyExists(sub, false));
+    ASSERT_TRUE(view64.SetDWORDValue(sub, v, 64, true));
+    DWORD number = 0;
+    EXPECT_TRUE(view64.GetDWORDValue(sub, v, number));
+    EXPECT_EQ(number, 64u);
+    EXPECT_TRUE(plain.GetDWORDValue(sub, v, number));
+    EXPECT_EQ(number, 32u);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    EXPECT_TRUE(view64.GetValue(sub, v, type, data, 40));
+    EXPECT_EQ(data, DwordBytes(64));
+
+    EXPECT_TRUE(view64.DeleteValue(sub, v));
+    EXPECT_FALSE(view64.ValueExists(sub, v));
+    EXPECT_TRUE(plain.ValueExists(sub, v));
+    EXPECT_TRUE(view64.DeleteKey(sub));
+    EXPECT_FALSE(view64.KeyExists(sub, false));
+    EXPECT_TRUE(plain.KeyExists(sub, false));
+
+    // The 64-bit view's share of the sandbox's path goes too (the sandbox cleans the 32-bit one).
+    EXPECT_TRUE(view64.DeleteKey(parent));
+    view64.DeleteKey(Str<TypeParam>("Software\\XJNTests"));  // only succeeds once it is empty
 }
 
 TEST(Registry, CopiesAndSetRootKeySwitchTheRoot)

@@ -1,5 +1,6 @@
 // The resources as the built library carries them: read back from XJNTrayNotifications.dll.
 #include "jnCommonGUI/DialogTemplate.h"
+#include "jnCommonGUI/DibInfo.h"
 #include "notifications/GUIObjects.h"
 
 #include <gtest/gtest.h>
@@ -215,8 +216,7 @@ public:
         GetObjectW(bitmap, sizeof(info), &info);
         width = info.bmWidth;
         height = info.bmHeight;
-        BITMAPINFO format = {};
-        format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        BITMAPINFO format = DibInfo(width, -height, 32);
         m_bits.resize(static_cast<size_t>(width) * height);
         HDC screen = GetDC(nullptr);
         GetDIBits(screen, bitmap, 0, height, m_bits.data(), &format, DIB_RGB_COLORS);

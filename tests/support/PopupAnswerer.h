@@ -3,6 +3,7 @@
 // visible and has stopped moving (fully slid out), then posts it one message.
 #pragma once
 #include "PopupAutomation.h"
+#include "support/MessagePump.h"
 
 #include <windows.h>
 
@@ -12,26 +13,6 @@
 namespace testsupport {
 
 using xjnhost::FindMarkedWindow;
-
-// Pumps the calling thread's messages until done() or the time is up; true when done().
-template <class Done>
-bool PumpMessagesUntil(Done done, DWORD timeoutMs)
-{
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!done())
-    {
-        if (GetTickCount64() > end)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return true;
-}
 
 class PopupAnswerer
 {

@@ -10,7 +10,7 @@ namespace testsupport {
 
 struct TraceRecord
 {
-    unsigned type;
+    TraceType type;
     std::wstring message;
     std::wstring source;
     unsigned line;
@@ -36,14 +36,13 @@ public:
         std::lock_guard<std::mutex> hold(m_lock);
         return m_records;
     }
-    // The records whose message contains text.
-    std::vector<TraceRecord> Matching(const std::wstring& text) const
+    // The messages alone, in the order they came.
+    std::vector<std::wstring> Messages() const
     {
-        std::vector<TraceRecord> found;
+        std::vector<std::wstring> messages;
         for (const TraceRecord& record : Records())
-            if (record.message.find(text) != std::wstring::npos)
-                found.push_back(record);
-        return found;
+            messages.push_back(record.message);
+        return messages;
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "res/resource.h"
 #include "winframe/Dialog.h"
+#include "winframe/GdiHandles.h"
+#include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 #include "winframe/WindowSubclass.h"
 
@@ -153,6 +155,73 @@ TEST(WindowSubclass, TheFinalMessageComesWithTheWindowsEnd)
     }
     EXPECT_EQ(recorder.finals, 1);
     EXPECT_EQ(recorder.m_hWnd, nullptr);
+}
+
+// Records what a ScopedHandle frees, for handles that are plain numbers.
+std::vector<int> g_freed;
+
+struct RecordFree
+{
+    void operator()(int* handle) const { g_freed.push_back(*handle); }
+};
+
+TEST(ScopedHandle, FreesWhatItHoldsExactlyOnce)
+{
+    int one = 1, two = 2, three = 3;
+    g_freed.clear();
+    {
+        ScopedHandle<int*, RecordFree> owner(&one);
+        owner.Reset(&one);
+        EXPECT_TRUE(g_freed.empty()) << "the same handle again is kept";
+        owner.Reset(&two);
+        EXPECT_EQ(g_freed, std::vector<int>{1});
+
+        ScopedHandle<int*, RecordFree> moved(std::move(owner));
+        EXPECT_FALSE(owner);
+        EXPECT_EQ(moved.Get(), &two);
+        owner = ScopedHandle<int*, RecordFree>(&three);
+        owner = std::move(moved);
+        EXPECT_EQ(g_freed, (std::vector<int>{1, 3})) << "assignment frees what the target held";
+        EXPECT_EQ(owner.Release(), &two);
+    }
+    EXPECT_EQ(g_freed, (std::vector<int>{1, 3})) << "a released handle is the caller's";
+
+    HICON icon = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    {
+        ScopedIcon owner(icon);
+    }
+    EXPECT_FALSE(GetIconInfo(icon, &info)) << "the icon was destroyed with its owner";
+}
+
+TEST(PaintWindow, PaintsIntoTheGivenDCOrBetweenBeginAndEndPaint)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr, nullptr,
+                                  nullptr);
+    ASSERT_NE(window, nullptr);
+    HDC memory = CreateCompatibleDC(nullptr);
+    std::vector<HDC> painted;
+    const auto record = [&](HDC dc) { painted.push_back(dc); };
+
+    InvalidateRect(window, nullptr, FALSE);
+    PaintWindow(window, memory, record);
+    ASSERT_EQ(painted.size(), 1u);
+    EXPECT_EQ(painted[0], memory);
+    EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE)) << "a given DC leaves the update region alone";
+
+    PaintWindow(window, nullptr, record);
+    ASSERT_EQ(painted.size(), 2u);
+    EXPECT_NE(painted[1], nullptr);
+    EXPECT_NE(painted[1], memory);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "BeginPaint and EndPaint validated the window";
+
+    DeleteDC(memory);
+    DestroyWindow(window);
+    PaintWindow(window, nullptr, record);
+    EXPECT_EQ(painted.size(), 2u) << "no paint DC for a window that is gone";
 }
 
 TEST(Reflection, NotificationsGoBackToTheControlThatSentThem)

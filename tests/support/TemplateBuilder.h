@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace testsupport {
+
 // Builds dialog templates in memory, plain (DLGTEMPLATE) or extended (DLGTEMPLATEEX), so that
 // tests can feed any layout to the template reader and to CreateDialogIndirectParamW.
 class TemplateBuilder
@@ -155,3 +157,5 @@ private:
     BYTE m_charset = 1;
     std::vector<Item> m_items;
 };
+
+} // namespace testsupport

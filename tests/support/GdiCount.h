@@ -1,5 +1,8 @@
+// Counts the GDI objects the process holds, for leak checks.
 #pragma once
 #include <windows.h>
+
+namespace testsupport {
 
 // The process's live GDI objects, all of them or those of one type (OBJ_FONT, OBJ_BITMAP, ...).
 // GetGuiResources says 0 under Wine, but its handles carry the table index in their low 16 bits,
@@ -16,3 +19,5 @@ inline int LiveGdiObjects(DWORD type = 0)
     }
     return count;
 }
+
+} // namespace testsupport

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-namespace testsupport {
+namespace xjnhost {
 
 template <class Function>
 Function LibraryExport(HMODULE library, const char* name)
@@ -11,4 +11,4 @@ Function LibraryExport(HMODULE library, const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
 }
 
-} // namespace testsupport
+} // namespace xjnhost
