@@ -4,6 +4,7 @@
 #include "lang/Language.h"
 #include "notifications/GUIObjects.h"
 #include "notifications/PopupAnswers.h"
+#include "notifications/PopupButtons.h"
 #include "notifications/PopupMessageLoop.h"
 #include "winframe/ModuleInstance.h"
 
@@ -116,21 +117,8 @@ void DialogTrayMessage::InitStatics()
 
 void DialogTrayMessage::InitButtons()
 {
-    const struct
-    {
-        CSkinButton& button;
-        int id;
-        const std::wstring& caption;
-    } buttons[] = {
-        {m_firstButton, IDC_FIRST_BUTTON, m_firstCaption},
-        {m_secondButton, IDC_SECOND_BUTTON, m_secondCaption},
-    };
-    for (const auto& b : buttons)
-    {
-        b.button.SubclassWindow(GetDlgItem(m_hWnd, b.id));
-        b.button.SetBitmapStrip(GUIObjects().GetButtonStrip(), 18, 21, 3, 2, 0);
-        SetWindowTextW(b.button.m_hWnd, b.caption.c_str());
-    }
+    PreparePushButton(m_firstButton, m_hWnd, IDC_FIRST_BUTTON, m_firstCaption);
+    PreparePushButton(m_secondButton, m_hWnd, IDC_SECOND_BUTTON, m_secondCaption);
 }
 
 // The texts lie on the background bitmap: no background of their own.

@@ -5,6 +5,7 @@
 #include "notifications/CountdownSteps.h"
 #include "notifications/GUIObjects.h"
 #include "notifications/PopupAnswers.h"
+#include "notifications/PopupButtons.h"
 #include "notifications/PopupMessageLoop.h"
 #include "winframe/ModuleInstance.h"
 
@@ -176,21 +177,8 @@ void CDlgShutdownAfterTaskCompletion::InitButtons()
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(m_closeButton.m_hWnd, SW_HIDE);
 
-    const struct
-    {
-        CSkinButton& button;
-        int id;
-        const std::wstring& caption;
-    } buttons[] = {
-        {m_okButton, IDC_FIRST_BUTTON, m_okCaption},
-        {m_cancelButton, IDC_SECOND_BUTTON, m_cancelCaption},
-    };
-    for (const auto& b : buttons)
-    {
-        b.button.SubclassWindow(GetDlgItem(m_hWnd, b.id));
-        b.button.SetBitmapStrip(GUIObjects().GetButtonStrip(), 18, 21, 3, 2, 0);
-        SetWindowTextW(b.button.m_hWnd, b.caption.c_str());
-    }
+    PreparePushButton(m_okButton, m_hWnd, IDC_FIRST_BUTTON, m_okCaption);
+    PreparePushButton(m_cancelButton, m_hWnd, IDC_SECOND_BUTTON, m_cancelCaption);
 }
 
 // The texts lie on the background bitmap: no background of their own.
