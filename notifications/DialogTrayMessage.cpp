@@ -1,27 +1,15 @@
 #include "notifications/DialogTrayMessage.h"
 
 #include "jnCommonGUI/NonSkinnable.h"
-#include "lang/Language.h"
 #include "notifications/GUIObjects.h"
 #include "notifications/PopupAnswers.h"
-#include "notifications/PopupButtons.h"
+#include "notifications/PopupControls.h"
 #include "notifications/PopupMessageLoop.h"
 #include "winframe/ModuleInstance.h"
 
 namespace {
 
-constexpr wchar_t kSection[] = L"XJNTrayNotifications";
 constexpr DWORD kInfoLinkStyle = kLinkCommandButton | kLinkNoTooltip;  // 0x44
-
-std::wstring Text(const wchar_t* key)
-{
-    return Language::GetInstance()->GetString(key, kSection);
-}
-
-void SetFont(HWND control, HFONT font)
-{
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
 
 } // namespace
 
@@ -42,11 +30,11 @@ int DialogTrayMessage::ShowModal()
 
 void DialogTrayMessage::LoadTexts()
 {
-    m_firstCaption = Text(L"XJNS_SHUTDOWN_YES");
-    m_secondCaption = Text(L"XJNS_SHUTDOWN_NO");
-    m_title = {Text(L"XJNS_SHUTDOWN_WARNING_TITLE"), kBodyTextColour};
-    m_warning = {Text(L"XJNS_SHUTDOWN_WARNING"), kBodyTextColour};
-    m_explanation = {Text(L"XJNS_SHUTDOWN_WARNINGTIP"), kBodyTextColour};
+    m_firstCaption = PopupText(L"XJNS_SHUTDOWN_YES");
+    m_secondCaption = PopupText(L"XJNS_SHUTDOWN_NO");
+    m_title = {PopupText(L"XJNS_SHUTDOWN_WARNING_TITLE"), kBodyTextColour};
+    m_warning = {PopupText(L"XJNS_SHUTDOWN_WARNING"), kBodyTextColour};
+    m_explanation = {PopupText(L"XJNS_SHUTDOWN_WARNINGTIP"), kBodyTextColour};
     m_caption = {kProductCaption, kCaptionTextColour};
 }
 
@@ -92,15 +80,15 @@ void DialogTrayMessage::InitStatics()
 
     m_titleWindow = GetDlgItem(m_hWnd, IDC_TITLE);
     SetWindowTextW(m_titleWindow, m_title.text.c_str());
-    SetFont(m_titleWindow, gui.GetArial18Bold());
+    SetControlFont(m_titleWindow, gui.GetArial18Bold());
 
     m_warningWindow = GetDlgItem(m_hWnd, IDC_MESSAGE);
     SetWindowTextW(m_warningWindow, m_warning.text.c_str());
-    SetFont(m_warningWindow, gui.GetArial14Bold());
+    SetControlFont(m_warningWindow, gui.GetArial14Bold());
 
     m_textBox.Attach(GetDlgItem(m_hWnd, IDC_SCROLL_TEXT));
     m_textBox.SetTextAndScrollBars(m_explanation.text.c_str());
-    SetFont(m_textBox.m_hWnd, gui.GetArial14());
+    SetControlFont(m_textBox.m_hWnd, gui.GetArial14());
 
     // Prepared as a command link but left hidden, as the template has it.
     m_infoLink.SubclassWindow(GetDlgItem(m_hWnd, IDC_INFO_LINK));
@@ -108,11 +96,11 @@ void DialogTrayMessage::InitStatics()
     m_infoLink.SetIcon(IDI_INFO, 16, 16);
     m_infoLink.SetIconFlags(false, true);
     m_infoLink.SetIconPosition(0, 0, 5, 0);
-    m_infoLink.SetLabel(Text(L"XJNS_TRAY_INFO").c_str());
+    m_infoLink.SetLabel(PopupText(L"XJNS_TRAY_INFO").c_str());
 
     m_captionWindow = GetDlgItem(m_hWnd, IDC_CAPTION);
     SetWindowTextW(m_captionWindow, m_caption.text.c_str());
-    SetFont(m_captionWindow, gui.GetArial14Bold());
+    SetControlFont(m_captionWindow, gui.GetArial14Bold());
 }
 
 void DialogTrayMessage::InitButtons()

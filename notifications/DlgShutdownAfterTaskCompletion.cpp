@@ -1,46 +1,13 @@
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 
 #include "jnCommonGUI/NonSkinnable.h"
-#include "lang/Language.h"
+#include "jnCommonGUI/Imaging.h"
 #include "notifications/CountdownSteps.h"
 #include "notifications/GUIObjects.h"
 #include "notifications/PopupAnswers.h"
-#include "notifications/PopupButtons.h"
+#include "notifications/PopupControls.h"
 #include "notifications/PopupMessageLoop.h"
 #include "winframe/ModuleInstance.h"
-
-namespace {
-
-constexpr wchar_t kSection[] = L"XJNTrayNotifications";
-
-std::wstring Text(const wchar_t* key)
-{
-    return Language::GetInstance()->GetString(key, kSection);
-}
-
-void SetFont(HWND control, HFONT font)
-{
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
-// The size of an icon's colour image; zero for none.
-SIZE IconImageSize(HICON icon)
-{
-    SIZE size = {};
-    ICONINFO info = {};
-    if (!icon || !GetIconInfo(icon, &info))
-        return size;
-    BITMAP bitmap = {};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap))
-        size = {bitmap.bmWidth, bitmap.bmHeight};
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    if (info.hbmMask)
-        DeleteObject(info.hbmMask);
-    return size;
-}
-
-} // namespace
 
 CDlgShutdownAfterTaskCompletion::CDlgShutdownAfterTaskCompletion()
     : m_counterFont(CreateFontW(38, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -63,10 +30,10 @@ LRESULT CDlgShutdownAfterTaskCompletion::Show(HWND parent)
 
 void CDlgShutdownAfterTaskCompletion::LoadTexts()
 {
-    m_okCaption = Text(L"XJNS_TRAY_SHUTDOWN_BUTTON_OK_TEXT");
-    m_cancelCaption = Text(L"XJNS_TRAY_SHUTDOWN_BUTTON_CANCEL_TEXT");
-    m_mainText = {Text(L"XJNS_TRAY_SHUTDOWN_MAIN_TEXT"), kBodyTextColour};
-    m_subText = {Text(L"XJNS_TRAY_SHUTDOWN_SUB_TEXT"), kBodyTextColour};
+    m_okCaption = PopupText(L"XJNS_TRAY_SHUTDOWN_BUTTON_OK_TEXT");
+    m_cancelCaption = PopupText(L"XJNS_TRAY_SHUTDOWN_BUTTON_CANCEL_TEXT");
+    m_mainText = {PopupText(L"XJNS_TRAY_SHUTDOWN_MAIN_TEXT"), kBodyTextColour};
+    m_subText = {PopupText(L"XJNS_TRAY_SHUTDOWN_SUB_TEXT"), kBodyTextColour};
     m_caption = {kProductCaption, kCaptionTextColour};
 }
 
@@ -140,7 +107,8 @@ void CDlgShutdownAfterTaskCompletion::PrepareDialog()
     HWND place = GetDlgItem(m_hWnd, IDC_ANIMATION_PLACE);
     ShowWindow(place, SW_HIDE);
     m_frameIndex = 0;
-    m_iconSize = IconImageSize(m_frames.front().Get());
+    m_iconSize = {};
+    GetIconSize(m_frames.front().Get(), m_iconSize);
     RECT placeRect = {};
     GetWindowRect(place, &placeRect);
     m_iconPosition = {placeRect.left, placeRect.top};
@@ -154,15 +122,15 @@ void CDlgShutdownAfterTaskCompletion::InitStatics()
 
     m_mainTextWindow = GetDlgItem(m_hWnd, IDC_TITLE);
     SetWindowTextW(m_mainTextWindow, m_mainText.text.c_str());
-    SetFont(m_mainTextWindow, gui.GetArial18Bold());
+    SetControlFont(m_mainTextWindow, gui.GetArial18Bold());
 
     m_subTextWindow = GetDlgItem(m_hWnd, IDC_MESSAGE);
     SetWindowTextW(m_subTextWindow, m_subText.text.c_str());
-    SetFont(m_subTextWindow, gui.GetArial14Bold());
+    SetControlFont(m_subTextWindow, gui.GetArial14Bold());
 
     m_captionLine.Attach(GetDlgItem(m_hWnd, IDC_SCROLL_TEXT));
     m_captionLine.SetTextAndScrollBars(m_caption.text.c_str());
-    SetFont(m_captionLine.m_hWnd, gui.GetArial14Bold());
+    SetControlFont(m_captionLine.m_hWnd, gui.GetArial14Bold());
 }
 
 void CDlgShutdownAfterTaskCompletion::InitButtons()
