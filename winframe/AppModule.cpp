@@ -1,12 +1,23 @@
 #include "winframe/AppModule.h"
 
+namespace {
+CAppModule* volatile g_thisModule = nullptr;
+} // namespace
+
+CAppModule* ThisAppModule()
+{
+    return g_thisModule;
+}
+
 CAppModule::CAppModule()
 {
     m_lockReady = InitializeCriticalSectionAndSpinCount(&m_lock, 0) != FALSE;
+    InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&g_thisModule), this, nullptr);
 }
 
 CAppModule::~CAppModule()
 {
+    InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&g_thisModule), nullptr, this);
     if (m_lockReady)
         DeleteCriticalSection(&m_lock);
 }

@@ -32,3 +32,7 @@ private:
     CRITICAL_SECTION m_lock;
     bool m_lockReady = false;
 };
+
+// The module object of this image: the first one built and not yet destroyed (the library's own;
+// null in a program that builds none). COM objects lock it while they live.
+CAppModule* ThisAppModule();
