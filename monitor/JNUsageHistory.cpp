@@ -3,7 +3,7 @@
 
 #include "lang/Language.h"
 #include "logvane/include/Logvane.h"
-#include "monitor/UsageHistoryMessages.h"
+#include "monitor/PerfMonListener.h"
 
 using namespace usagehistory;
 
@@ -75,7 +75,7 @@ CJNUsageHistory::CJNUsageHistory() : m_legendFont(CreateLegendFont())
 CJNUsageHistory::~CJNUsageHistory()
 {
     // Destroyed before its window: the engine must not notify a graph that is gone.
-    DisconnectUsageHistory(m_link);
+    DisconnectGraph(m_connection);
     UnsubclassWindow();
 }
 
@@ -83,8 +83,8 @@ bool CJNUsageHistory::SubclassWindow(HWND window)
 {
     if (!CCustomUsageHistoryCtrl::SubclassWindow(window))
         return false;
-    const ComPtr<JNAPI::PerfMon::IPerfMonitor> monitor = ConnectUsageHistory(m_hWnd, m_link);
-    SetDataSource(monitor.Get());
+    ConnectGraph(m_hWnd, m_connection);
+    SetDataSource(m_connection.dataSource.Get());
     return true;
 }
 
@@ -93,14 +93,14 @@ bool CJNUsageHistory::ProcessWindowMessage(HWND window, UINT message, WPARAM wPa
     switch (message)
     {
     case WM_DESTROY:
-        DisconnectUsageHistory(m_link);
+        DisconnectGraph(m_connection);
         return false;  // on to default processing
-    case kUsageDataChangedMessage:
+    case kDataChangedMessage:
         if (wParam == 0)
             InvalidateRect(m_hWnd, nullptr, FALSE);
         result = 0;
         return true;
-    case kUsageCounterStateMessage:
+    case kCounterStateMessage:
         OnCounterState(wParam, lParam);
         result = 0;
         return true;

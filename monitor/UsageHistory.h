@@ -4,13 +4,18 @@
 #pragma once
 #include "base/Sync.h"
 #include "monitor/EngineInterfaces.h"
-#include "monitor/UsageHistoryConnection.h"
+#include "monitor/EngineClient.h"
 #include "monitor/UsageHistoryLayout.h"
 #include "monitor/UsageHistorySettings.h"
 #include "winframe/GdiHandles.h"
 #include "winframe/WindowSubclass.h"
 
 #include <commctrl.h>
+#include <wrl/client.h>
+
+namespace usagehistory {
+using Microsoft::WRL::ComPtr;
+} // namespace usagehistory
 
 struct DestroyImageListHandle
 {
@@ -79,5 +84,5 @@ private:
     void OnCounterState(WPARAM index, LPARAM inactive);
 
     ScopedFont m_legendFont;
-    usagehistory::UsageHistoryLink m_link;
+    EngineConnection m_connection;
 };
