@@ -3,14 +3,19 @@
 #include "app/CrashTestCheckpoint.h"
 #include "notifications/DialogTrayMessage.h"
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
-#include "notifications/PlaceholderPopup.h"
+#include "notifications/DialogTrayMessageLogonDetect.h"
+#include "notifications/ModuleReference.h"
 
+#include <atomic>
 #include <memory>
 
 namespace {
-// The logon-detect slot: the live logon-detect pop-up, or none. An unload with the pop-up still
-// there destroys it, so that no window is left whose procedure has gone with the library.
-std::unique_ptr<PlaceholderPopup> g_logonDetect;
+// The logon-detect slot: the live pop-up, the pin that keeps the library loaded while it exists
+// (a FreeLibrary on any thread then cannot pull the code from under its window), and the thread
+// that owns its window. Left as it is at process end, when nothing needs freeing.
+CDialogTrayMessageLogonDetect* g_logonDetect = nullptr;
+CModulePin* g_logonDetectPin = nullptr;
+std::atomic<DWORD> g_logonDetectThread{0};
 } // namespace
 
 BOOL WINAPI ShowShutdownDialog(DWORD* choice)
@@ -26,19 +31,40 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
 
 BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context)
 {
-    if (g_logonDetect)
+    if (g_logonDetectThread != 0)
         return FALSE;
-    g_logonDetect = std::make_unique<PlaceholderPopup>(callback, context);
-    g_logonDetect->Show(nullptr);
+    SettleParkedReferences();
+    auto popup = std::make_unique<CDialogTrayMessageLogonDetect>(callback, context);
+    popup->Show(nullptr);
+    if (!popup->m_hWnd)
+        return FALSE;  // no window: nothing is shown
+    g_logonDetectPin = new CModulePin;
+    g_logonDetect = popup.release();
+    g_logonDetectThread = GetCurrentThreadId();
     return TRUE;
 }
 
+// Only the thread that owns the window may destroy it; any other is refused.
 void WINAPI HideLogonDetectDialog(void)
 {
-    if (!g_logonDetect)
+    const DWORD owner = g_logonDetectThread;
+    if (owner != 0 && owner != GetCurrentThreadId())
+    {
+        WriteTraceEx(TRACE_ERROR, L"HideLogonDetectDialog - called on a thread that does not own the pop-up, refused",
+                     L".\Exports", __LINE__);
         return;
-    g_logonDetect->Hide();
-    g_logonDetect.reset();
+    }
+    if (owner != 0)
+    {
+        CDialogTrayMessageLogonDetect* popup = g_logonDetect;
+        g_logonDetect = nullptr;
+        g_logonDetectThread = 0;
+        popup->Hide();
+        delete popup;
+        delete g_logonDetectPin;
+        g_logonDetectPin = nullptr;
+    }
+    SettleParkedReferences();
 }
 
 // A null pointer shows nothing and returns 0, as ShowShutdownDialog does.

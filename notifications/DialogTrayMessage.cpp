@@ -109,19 +109,13 @@ void DialogTrayMessage::InitButtons()
     PreparePushButton(m_secondButton, m_hWnd, IDC_SECOND_BUTTON, m_secondCaption);
 }
 
-// The texts lie on the background bitmap: no background of their own.
 HBRUSH DialogTrayMessage::OnCtlColorStatic(HDC dc, HWND control)
 {
-    if (control == m_titleWindow)
-        SetTextColor(dc, m_title.colour);
-    else if (control == m_warningWindow)
-        SetTextColor(dc, m_warning.colour);
-    else if (control == m_textBox.m_hWnd)
-        SetTextColor(dc, m_explanation.colour);
-    else if (control == m_captionWindow)
-        SetTextColor(dc, m_caption.colour);
-    SetBkMode(dc, TRANSPARENT);
-    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    return ColourPopupStatic(dc, control,
+                             {{m_titleWindow, m_title.colour},
+                              {m_warningWindow, m_warning.colour},
+                              {m_textBox.m_hWnd, m_explanation.colour},
+                              {m_captionWindow, m_caption.colour}});
 }
 
 // Every command starts the way out; a pop-up still sliding in keeps the answer and leaves after

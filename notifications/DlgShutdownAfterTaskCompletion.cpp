@@ -3,7 +3,6 @@
 #include "jnCommonGUI/NonSkinnable.h"
 #include "jnCommonGUI/Imaging.h"
 #include "notifications/CountdownSteps.h"
-#include "notifications/GUIObjects.h"
 #include "notifications/PopupAnswers.h"
 #include "notifications/PopupControls.h"
 #include "notifications/PopupMessageLoop.h"
@@ -118,48 +117,23 @@ void CDlgShutdownAfterTaskCompletion::PrepareDialog()
 
 void CDlgShutdownAfterTaskCompletion::InitStatics()
 {
-    const CGUIObjects& gui = GUIObjects();
-
-    m_mainTextWindow = GetDlgItem(m_hWnd, IDC_TITLE);
-    SetWindowTextW(m_mainTextWindow, m_mainText.text.c_str());
-    SetControlFont(m_mainTextWindow, gui.GetArial18Bold());
-
-    m_subTextWindow = GetDlgItem(m_hWnd, IDC_MESSAGE);
-    SetWindowTextW(m_subTextWindow, m_subText.text.c_str());
-    SetControlFont(m_subTextWindow, gui.GetArial14Bold());
-
-    m_captionLine.Attach(GetDlgItem(m_hWnd, IDC_SCROLL_TEXT));
-    m_captionLine.SetTextAndScrollBars(m_caption.text.c_str());
-    SetControlFont(m_captionLine.m_hWnd, gui.GetArial14Bold());
+    InitHeaderTexts(m_hWnd, m_mainText.text, m_subText.text, m_caption.text, m_mainTextWindow, m_subTextWindow,
+                    m_captionLine);
 }
 
 void CDlgShutdownAfterTaskCompletion::InitButtons()
 {
-    // Its command still counts, but the pop-up never shows it.
-    m_closeButton.SubclassWindow(GetDlgItem(m_hWnd, IDC_CLOSE_BUTTON));
-    m_closeButton.SetBitmapStrip(GUIObjects().GetCloseButtonStrip(), 39, 17, 0, 0xFFFF, 1);
-    m_closeButton.SetDrawFocusFrame(false);
-    RECT client = {};
-    GetClientRect(m_hWnd, &client);
-    SetWindowPos(m_closeButton.m_hWnd, nullptr, client.right - 75, 7, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(m_closeButton.m_hWnd, SW_HIDE);
-
+    PrepareHiddenCloseButton(m_closeButton, m_hWnd);
     PreparePushButton(m_okButton, m_hWnd, IDC_FIRST_BUTTON, m_okCaption);
     PreparePushButton(m_cancelButton, m_hWnd, IDC_SECOND_BUTTON, m_cancelCaption);
 }
 
-// The texts lie on the background bitmap: no background of their own.
 HBRUSH CDlgShutdownAfterTaskCompletion::OnCtlColorStatic(HDC dc, HWND control)
 {
-    if (control == m_mainTextWindow)
-        SetTextColor(dc, m_mainText.colour);
-    else if (control == m_subTextWindow)
-        SetTextColor(dc, m_subText.colour);
-    else if (control == m_captionLine.m_hWnd)
-        SetTextColor(dc, m_caption.colour);
-    SetBkMode(dc, TRANSPARENT);
-    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+    return ColourPopupStatic(dc, control,
+                             {{m_mainTextWindow, m_mainText.colour},
+                              {m_subTextWindow, m_subText.colour},
+                              {m_captionLine.m_hWnd, m_caption.colour}});
 }
 
 void CDlgShutdownAfterTaskCompletion::OnDestroy()

@@ -10,3 +10,9 @@ int ShutdownWarningAnswer(WORD commandId, int current);
 
 // The shutdown after tasks: true = shut down, false = cancel.
 bool ShutdownAfterTasksAnswer(WORD commandId, bool current);
+
+// The logon-detect notice: true = Stop. The same answers as the shutdown after tasks.
+inline bool LogonDetectAnswer(WORD commandId, bool current)
+{
+    return ShutdownAfterTasksAnswer(commandId, current);
+}

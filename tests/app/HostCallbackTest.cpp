@@ -1,5 +1,5 @@
 // The logon-detect callback works whichever convention the host wrote it in.
-#include "app/HostCallback.h"
+#include "base/HostCallback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/HostCallback.h"
+#include "base/HostCallback.h"
 
 // function(first, second) through a frame pointer: ESP comes back from EBP, which both
 // conventions preserve, so it does not matter who cleans the arguments up.
