@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The sample host shows each pop-up for real: it slides out, the host takes a screenshot of it
 # fully shown, presses a button (or, with UNANSWERED=1, leaves the two shutdown pop-ups to time
-# out) and prints the answer. The shutdown pop-ups are shown in English and in German.
+# out) and prints the answer. Each pop-up is shown in English and in German.
 # Screenshots and the trace log land in $XJN_OUT. Called by scripts/run-demo.sh with XJN_BIN and
 # XJN_OUT set, inside an X server, with the Wine prefix ready.
 set -euo pipefail
@@ -21,7 +21,7 @@ trap cleanup EXIT
 
 # The log goes to the host's current folder: XJNTrayApp.log.
 cd "$XJN_OUT"
-rm -f XJNTrayApp.log XJNTrayApp.log.1 shutdown*.png aftertasks*.png logondetect.png
+rm -f XJNTrayApp.log XJNTrayApp.log.1 shutdown*.png aftertasks*.png logondetect*.png
 host=$(winepath -w "$XJN_BIN/XJNSampleHost.exe")
 
 run() {
@@ -46,10 +46,10 @@ for name in English German; do
   [ "$name" = English ] || suffix="-$name"
   run shutdown "${cancel_shutdown[@]}" --delay 1500 --screenshot "shutdown$suffix.png"
   run aftertasks "${cancel_after_tasks[@]}" --delay 1500 --screenshot "aftertasks$suffix.png"
+  # A few seconds out, so that the graph has drawn some of our engine's samples; then Stop.
+  run logondetect --press 1381 --delay 5000 --screenshot "logondetect$suffix.png" --context 42
 done
 reg32 delete "$language" /v default /f || true
-
-run logondetect --press 1381 --delay 1500 --screenshot logondetect.png --context 42
 
 echo "written to $XJN_OUT:"
 ls -l "$XJN_OUT"

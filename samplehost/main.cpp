@@ -66,12 +66,11 @@ int ShowLogonDetect(const HostOptions& options)
     }
     std::printf("ShowLogonDetectDialog returned 1\n");
     std::fflush(stdout);
-    if (options.hideAfterMs)
-        SetTimer(nullptr, 0, options.hideAfterMs, nullptr);
+    const UINT_PTR giveUp = options.hideAfterMs ? SetTimer(nullptr, 0, options.hideAfterMs, nullptr) : 0;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
     {
-        if (message.message == WM_TIMER && !message.hwnd)
+        if (giveUp && message.message == WM_TIMER && !message.hwnd && message.wParam == giveUp)
             break;  // nobody answered in time
         TranslateMessage(&message);
         DispatchMessageW(&message);

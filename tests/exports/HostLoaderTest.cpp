@@ -70,6 +70,71 @@ TEST_F(HostLoader, TheLibraryStaysWhileTheLogonDetectPopupExists)
     CallHideLogonDetectDialog();
 }
 
+// The host hides the notice through the loader inside its callback: the loader's FreeLibrary
+// waits until the host's loop is out of the library's code, then the library goes.
+void RecordAndHide(DWORD context, DWORD choice)
+{
+    g_callbackCalls.push_back({context, choice, true});
+    CallHideLogonDetectDialog();
+}
+
+void WINAPI HideThroughTheLoader(DWORD context, DWORD choice)
+{
+    RecordAndHide(context, choice);
+}
+
+void __cdecl HideThroughTheLoaderCdecl(DWORD context, DWORD choice)
+{
+    RecordAndHide(context, choice);
+}
+
+TEST_F(HostLoader, ACallbackThatHidesThroughTheLoaderReturnsSafelyAndTheLibraryGoesAfterwards)
+{
+    struct Case
+    {
+        const char* label;
+        XJNLogonDetectCallback callback;
+    };
+    const Case cases[] = {
+        {"__stdcall", &HideThroughTheLoader},
+        {"__cdecl", reinterpret_cast<XJNLogonDetectCallback>(&HideThroughTheLoaderCdecl)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        g_callbackCalls.clear();
+        ASSERT_EQ(CallShowLogonDetectDialog(c.callback, 5), TRUE);
+        PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1382));
+        EXPECT_TRUE(PumpMessagesUntil([] { return !g_callbackCalls.empty(); }, 20000));
+        answerer.Wait();
+        ASSERT_EQ(g_callbackCalls.size(), 1u);
+        EXPECT_EQ(g_callbackCalls[0].context, 5u);
+        EXPECT_EQ(g_callbackCalls[0].choice, 0u);
+        EXPECT_TRUE(PumpMessagesUntil([] { return !LibraryLoaded(); }, 5000)) << "the deferred FreeLibrary never came";
+    }
+}
+
+// The loader hands the library a callback of its own; a host callback of either convention
+// still gets its arguments.
+TEST_F(HostLoader, TheHostsCallbackOfEitherConventionGetsItsAnswer)
+{
+    const XJNLogonDetectCallback callbacks[] = {&RecordingStdcallCallback,
+                                                reinterpret_cast<XJNLogonDetectCallback>(&RecordingCdeclCallback)};
+    for (XJNLogonDetectCallback callback : callbacks)
+    {
+        g_callbackCalls.clear();
+        ASSERT_EQ(CallShowLogonDetectDialog(callback, 7), TRUE);
+        PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1381));
+        EXPECT_TRUE(PumpMessagesUntil([] { return !g_callbackCalls.empty(); }, 20000));
+        answerer.Wait();
+        ASSERT_EQ(g_callbackCalls.size(), 1u);
+        EXPECT_EQ(g_callbackCalls[0].context, 7u);
+        EXPECT_EQ(g_callbackCalls[0].choice, 1u);
+        CallHideLogonDetectDialog();
+        EXPECT_FALSE(LibraryLoaded());
+    }
+}
+
 TEST_F(HostLoader, HidingWithoutAPopupDoesNothing)
 {
     CallHideLogonDetectDialog();

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 using testsupport::FindMarkedWindow;
@@ -167,22 +170,125 @@ TEST_F(LogonDetectExports, TheCallbackMayHideThePopup)
 
 namespace {
 
-// A host that unloads the library with the pop-up still shown must not be left with a window
-// whose procedure has gone.
-TEST(LogonDetectUnload, UnloadingTheLibraryTakesThePopupWithIt)
+bool LibraryLoaded()
 {
-    HWND window = nullptr;
+    return GetModuleHandleW(L"XJNTrayNotifications.dll") != nullptr;
+}
+
+// The notice pins the library: a host that frees it while the notice is up, on its own thread or
+// on another, leaves the library loaded and the notice working, instead of a window whose code
+// has gone (a foreign thread could not even destroy it). Hiding it lets the library go.
+TEST(LogonDetectUnload, FreeingTheLibraryWhileTheNoticeIsUpLeavesItLoadedUntilHidden)
+{
+    struct Case
+    {
+        const char* label;
+        bool otherThread;
+    };
+    const Case cases[] = {{"on the notice's thread", false}, {"on another thread", true}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        g_callbackCalls.clear();
+        HMODULE module = LoadLibraryW(L"XJNTrayNotifications.dll");
+        ASSERT_NE(module, nullptr);
+        auto show = xjnhost::LibraryExport<TrayLibrary::ShowLogonDetectCall>(module, "ShowLogonDetectDialog");
+        ASSERT_EQ(show(&RecordingStdcallCallback, kContext), TRUE);
+        HWND window = FindMarkedWindow(GetCurrentThreadId(), false);
+        ASSERT_NE(window, nullptr);
+
+        if (c.otherThread)
+        {
+            // This thread keeps serving its messages meanwhile, as a host's would.
+            std::atomic<bool> freed{false};
+            std::thread unloader([module, &freed] {
+                FreeLibrary(module);
+                freed = true;
+            });
+            EXPECT_TRUE(PumpMessagesUntil([&freed] { return freed.load(); }, 20000));
+            unloader.join();
+        }
+        else
+        {
+            FreeLibrary(module);
+        }
+        EXPECT_TRUE(LibraryLoaded());
+        EXPECT_TRUE(IsWindow(window));
+
+        // Still served: a button closes it and calls back.
+        PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1381));
+        EXPECT_TRUE(PumpMessagesUntil([] { return !g_callbackCalls.empty(); }, 20000));
+        answerer.Wait();
+        ASSERT_EQ(g_callbackCalls.size(), 1u);
+        EXPECT_EQ(g_callbackCalls[0].choice, 1u);
+
+        TrayLibrary library;  // a host that loads it again to hide the notice
+        ASSERT_TRUE(library.Complete());
+        library.hideLogonDetect();
+        library.hideLogonDetect = nullptr;
+    }
+    EXPECT_FALSE(LibraryLoaded());
+}
+
+// Hiding on a thread that does not own the window is refused: the window stays and works, and
+// the owner can still hide it.
+TEST(LogonDetectThreads, HidingFromAnotherThreadIsRefused)
+{
+    TrayLibrary library;
+    ASSERT_TRUE(library.Complete());
+    g_callbackCalls.clear();
+    ASSERT_EQ(library.showLogonDetect(&RecordingStdcallCallback, kContext), TRUE);
+    HWND window = FindMarkedWindow(GetCurrentThreadId(), false);
+    ASSERT_NE(window, nullptr);
+
+    std::thread other([&library] { library.hideLogonDetect(); });
+    other.join();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(library.showLogonDetect(&RecordingStdcallCallback, kContext), FALSE) << "the slot is still taken";
+
+    PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1382));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !g_callbackCalls.empty(); }, 20000));
+    answerer.Wait();
+    ASSERT_EQ(g_callbackCalls.size(), 1u);
+    EXPECT_EQ(g_callbackCalls[0].choice, 0u);
+
+    library.hideLogonDetect();
+    EXPECT_EQ(library.showLogonDetect(&RecordingStdcallCallback, kContext), TRUE) << "hidden by its owner";
+}
+
+// A host that hides the notice and frees the library inside its callback: the call returns
+// through code that is still mapped (the library kept itself loaded across the callback). The
+// reference it kept goes with the host's next call into it.
+HMODULE g_freedInCallback = nullptr;
+
+void WINAPI HideAndFreeCallback(DWORD context, DWORD choice)
+{
+    g_callbackCalls.push_back({context, choice, true});
+    xjnhost::LibraryExport<TrayLibrary::HideLogonDetectCall>(g_freedInCallback, "HideLogonDetectDialog")();
+    FreeLibrary(g_freedInCallback);
+}
+
+TEST(LogonDetectUnload, ACallbackThatFreesTheLibraryReturnsSafely)
+{
+    ASSERT_FALSE(LibraryLoaded());
+    g_callbackCalls.clear();
+    g_freedInCallback = LoadLibraryW(L"XJNTrayNotifications.dll");
+    ASSERT_NE(g_freedInCallback, nullptr);
+    auto show = xjnhost::LibraryExport<TrayLibrary::ShowLogonDetectCall>(g_freedInCallback, "ShowLogonDetectDialog");
+    ASSERT_EQ(show(&HideAndFreeCallback, kContext), TRUE);
+    PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1381));
+    EXPECT_TRUE(PumpMessagesUntil([] { return !g_callbackCalls.empty(); }, 20000));
+    answerer.Wait();
+    PumpMessagesUntil([] { return false; }, 100);  // the process is still here
+    ASSERT_EQ(g_callbackCalls.size(), 1u);
+    EXPECT_TRUE(LibraryLoaded()) << "kept until it is safe to let go";
     {
         TrayLibrary library;
         ASSERT_TRUE(library.Complete());
-        ASSERT_EQ(library.showLogonDetect(&RecordingStdcallCallback, kContext), TRUE);
-        window = FindMarkedWindow(GetCurrentThreadId(), false);
-        ASSERT_NE(window, nullptr);
-        library.hideLogonDetect = nullptr;  // leave it to the unload
+        library.hideLogonDetect();  // gives back what the library kept
+        library.hideLogonDetect = nullptr;
     }
-    EXPECT_EQ(GetModuleHandleW(L"XJNTrayNotifications.dll"), nullptr);
-    EXPECT_FALSE(IsWindow(window));
-    PumpMessagesUntil([] { return false; }, 100);
+    EXPECT_FALSE(LibraryLoaded());
 }
 
 } // namespace

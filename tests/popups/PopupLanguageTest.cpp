@@ -25,6 +25,7 @@ struct Expected
 {
     Texts warning;
     Texts afterTasks;
+    Texts logonDetect;
 };
 
 const Expected kEnglish = {
@@ -38,6 +39,11 @@ const Expected kEnglish = {
      {1384, L"Your system will shut down."},
      {1381, L"Shutdown"},
      {1382, L"Cancel"},
+     {1208, L"Lumeris"}},
+    {{1383, L"Logon Detecting"},
+     {1384, L"Please wait when your system completely starts.\nPlease do not run any programs."},
+     {1381, L"Stop"},
+     {1382, L"Hide"},
      {1208, L"Lumeris"}},
 };
 
@@ -53,6 +59,11 @@ const Expected kGerman = {
      {1384, L"Das System wird heruntergefahren."},
      {1381, L"Ausschalten"},
      {1382, L"Abbrechen"},
+     {1208, L"Lumeris"}},
+    {{1383, L"Anmeldung l\u00e4uft"},
+     {1384, L"Warten Sie, bis das System vollst\u00e4ndig gestartet ist.\nStarten Sie keine Programme."},
+     {1381, L"Stopp"},
+     {1382, L"Ausblenden"},
      {1208, L"Lumeris"}},
 };
 
@@ -82,6 +93,11 @@ const Expected kProbe = {
      {1384, L"*XJNS_TRAY_SHUTDOWN_SUB_TEXT"},
      {1381, L"Go"},
      {1382, L"Stay"},
+     {1208, L"Lumeris"}},
+    {{1383, L"*XJNS_LOGONDETECT_TITLE"},
+     {1384, L"*XJNS_LOGONDETECT_MESSAGE"},
+     {1381, L"*XJNS_LOGONDETECT_YES"},
+     {1382, L"*XJNS_LOGONDETECT_NO"},
      {1208, L"Lumeris"}},
 };
 
@@ -130,6 +146,18 @@ Texts TextsShown(TrayExports::ChoiceCall show, const Texts& wanted)
     return found;
 }
 
+// The logon-detect notice sets its texts when its window is made: read at once, then hidden.
+Texts LogonDetectTextsShown(const TrayExports& library, const Texts& wanted)
+{
+    Texts found;
+    if (library.showLogonDetect(nullptr, 0))
+    {
+        found = ReadTexts(xjnhost::FindMarkedWindow(GetCurrentThreadId(), false), wanted);
+        library.hideLogonDetect();
+    }
+    return found;
+}
+
 TEST(PopupLanguage, TextsComeFromTheLanguageTheRegistryNamesOrFallBack)
 {
     const std::wstring probeName = L"XJNPopupProbe-" + std::to_wstring(GetCurrentProcessId());
@@ -166,6 +194,7 @@ TEST(PopupLanguage, TextsComeFromTheLanguageTheRegistryNamesOrFallBack)
         ASSERT_TRUE(library.Complete());
         EXPECT_EQ(TextsShown(library.showShutdown, c.expected.warning), c.expected.warning);
         EXPECT_EQ(TextsShown(library.showAfterTasks, c.expected.afterTasks), c.expected.afterTasks);
+        EXPECT_EQ(LogonDetectTextsShown(library, c.expected.logonDetect), c.expected.logonDetect);
     }
 }
 

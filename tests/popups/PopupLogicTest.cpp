@@ -36,6 +36,27 @@ TEST(PopupAnswers, EachCommandGivesItsAnswerAndOthersKeepTheCurrentOne)
     }
 }
 
+TEST(PopupAnswers, TheLogonDetectChoiceIsStopOnlyForTheFirstButton)
+{
+    struct Case
+    {
+        const char* label;
+        WORD id;
+        bool fromFalse;
+        bool fromTrue;
+    };
+    const Case cases[] = {
+        {"Stop", 1381, true, true},          {"Hide", 1382, false, false}, {"IDCANCEL", IDCANCEL, false, false},
+        {"close id", 1095, false, false},    {"IDOK keeps it", IDOK, false, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(LogonDetectAnswer(c.id, false), c.fromFalse);
+        EXPECT_EQ(LogonDetectAnswer(c.id, true), c.fromTrue);
+    }
+}
+
 TEST(Countdown, StartsFromTheWholeSecondsOfTheDisplayTime)
 {
     EXPECT_EQ(CountdownStart(29000), 29);

@@ -2,6 +2,7 @@
 #pragma once
 #include "popups/PopupWatch.h"
 #include "LibraryExport.h"
+#include "XJNTrayNotifications.h"
 
 #include <windows.h>
 
@@ -14,25 +15,33 @@ namespace popuptest {
 struct TrayExports
 {
     typedef BOOL(WINAPI* ChoiceCall)(DWORD*);
+    typedef BOOL(WINAPI* ShowLogonDetectCall)(XJNLogonDetectCallback, DWORD);
+    typedef void(WINAPI* HideLogonDetectCall)();
 
     TrayExports() : module(LoadLibraryW(L"XJNTrayNotifications.dll"))
     {
         showShutdown = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownDialog");
         showAfterTasks = xjnhost::LibraryExport<ChoiceCall>(module, "ShowShutdownAfterTaskCompletionDialog");
+        showLogonDetect = xjnhost::LibraryExport<ShowLogonDetectCall>(module, "ShowLogonDetectDialog");
+        hideLogonDetect = xjnhost::LibraryExport<HideLogonDetectCall>(module, "HideLogonDetectDialog");
     }
     ~TrayExports()
     {
+        if (hideLogonDetect)
+            hideLogonDetect();  // the notice pins the library: no unload while it is up
         if (module)
             FreeLibrary(module);
     }
     TrayExports(const TrayExports&) = delete;
     TrayExports& operator=(const TrayExports&) = delete;
 
-    bool Complete() const { return module && showShutdown && showAfterTasks; }
+    bool Complete() const { return module && showShutdown && showAfterTasks && showLogonDetect && hideLogonDetect; }
 
     HMODULE module;
     ChoiceCall showShutdown = nullptr;
     ChoiceCall showAfterTasks = nullptr;
+    ShowLogonDetectCall showLogonDetect = nullptr;
+    HideLogonDetectCall hideLogonDetect = nullptr;
 };
 
 inline std::wstring WindowText(HWND window)
