@@ -47,4 +47,9 @@ inline int _vsnwprintf(wchar_t* buffer, std::size_t count, const wchar_t* format
 // Dialog style and registry type values that templates and stored settings carry.
 constexpr DWORD DS_SETFONT = 0x40;
 constexpr DWORD REG_BINARY = 3;
+// Path length limit and the platform ids of the system's version record.
+constexpr DWORD MAX_PATH = 260;
+constexpr DWORD VER_PLATFORM_WIN32s = 0;
+constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
+constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 #endif

@@ -18,5 +18,6 @@ struct StoredTaskbarSettings
 // Decodes the stored settings: REG_BINARY, at least 40 bytes, an edge of 0 to 3.
 bool ParseStoredTaskbarSettings(const std::vector<BYTE>& data, DWORD type, StoredTaskbarSettings& settings);
 
-// The monitor's rectangle cut down to the taskbar that lies along the settings' edge.
+// The monitor's rectangle cut down to the taskbar that lies along the settings' edge. A thickness
+// below 0 or beyond the monitor is taken as 0 or the monitor's whole extent.
 RECT TaskbarOnMonitor(const RECT& monitor, const StoredTaskbarSettings& settings);

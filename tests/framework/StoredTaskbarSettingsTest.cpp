@@ -82,3 +82,30 @@ TEST(StoredTaskbarSettings, CutTheMonitorDownAlongTheEdge)
         EXPECT_TRUE(Same(TaskbarOnMonitor(monitor, settings), c.expected)) << c.edge;
     }
 }
+
+// Found by fuzzing: a damaged thickness overflowed the rectangle's sums.
+TEST(StoredTaskbarSettings, ADamagedThicknessStaysOnTheMonitor)
+{
+    struct Case
+    {
+        int edge;
+        int width, height;
+        RECT monitor;
+        RECT expected;
+    };
+    const Case cases[] = {
+        {kEdgeLeft, 0x7FFFFFFF, 40, {0, 0, 1600, 1200}, {0, 0, 1600, 1200}},
+        {kEdgeRight, -5, 40, {0, 0, 1600, 1200}, {1600, 0, 1600, 1200}},
+        {kEdgeTop, 60, static_cast<int>(0x80000000), {0, 0, 1600, 1200}, {0, 0, 1600, 0}},
+        {kEdgeBottom, 60, 0x7FFFFFFF, {-1600, -2147483647, 0, 2147483647}, {-1600, 0, 0, 2147483647}},
+        {kEdgeLeft, 60, 40, {10, 0, 5, 100}, {10, 0, 10, 100}},
+    };
+    for (const Case& c : cases)
+    {
+        StoredTaskbarSettings settings;
+        settings.edge = static_cast<unsigned long>(c.edge);
+        settings.width = c.width;
+        settings.height = c.height;
+        EXPECT_TRUE(Same(TaskbarOnMonitor(c.monitor, settings), c.expected)) << c.edge;
+    }
+}
