@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps build test demo bench clean
+.PHONY: all deps build test demo bench clean native-deps native-build native-test fuzz
 
 all: build
 
@@ -22,5 +22,22 @@ demo: build
 bench: build
 	@bash scripts/run-bench.sh $(BUILD)
 
+# The logic that needs no window, natively with clang under the sanitizers; not part of `make test`.
+NATIVE_BUILD ?= build-native
+FUZZ_SECONDS ?= 60
+
+native-deps:
+	@bash scripts/install-fuzz-deps.sh
+
+native-build: native-deps
+	@cmake -S native -B $(NATIVE_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DXJN_FUZZ=ON >/dev/null
+	@cmake --build $(NATIVE_BUILD) -j $(JOBS)
+
+native-test: native-build
+	@$(NATIVE_BUILD)/native_tests --gtest_color=no
+
+fuzz: native-build
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/run-fuzz.sh $(NATIVE_BUILD)
+
 clean:
-	rm -rf $(BUILD) out
+	rm -rf $(BUILD) $(NATIVE_BUILD) out

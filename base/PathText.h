@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 // Path text without the file system: splitting, rebuilding, normalising and checking.
 

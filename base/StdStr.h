@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 // The library's string: a UTF-16 std::wstring with formatting, trimming, replacing and the
 // conversions to and from narrow text in a given code page (UTF-8 as a rule).

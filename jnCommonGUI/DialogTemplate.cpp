@@ -128,13 +128,17 @@ bool ParseDialogTemplate(const void* data, size_t size, DialogTemplate& out)
         if (!in.ReadString(out.faceName))
             return false;
     }
-    out.items.resize(count);
-    for (DialogTemplateItem& item : out.items)
+    // Items are taken one by one as the bytes hold them: a count that the bytes cannot back
+    // (a damaged template says 65535) costs no block of that many items.
+    out.items.clear();
+    for (WORD i = 0; i < count; ++i)
     {
+        DialogTemplateItem item;
         if (!in.AlignToDword())
             return false;
         if (!(out.extended ? ReadExtendedItem(in, item) : ReadPlainItem(in, item)))
             return false;
+        out.items.push_back(std::move(item));
     }
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 #include <string>
 #include <vector>

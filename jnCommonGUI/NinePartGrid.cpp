@@ -14,21 +14,3 @@ std::array<GridPiece, 9> NinePartGrid(int w, int h, int W, int H, int b)
         {{b, H - b, W - 2 * b, b}, {b, h - b, w - 2 * b, b}},
     }};
 }
-
-void StretchNinePart(HDC target, int width, int height, HDC source, int frameWidth, int frameHeight, int border)
-{
-    const int previousMode = SetStretchBltMode(target, COLORONCOLOR);
-    for (const GridPiece& piece : NinePartGrid(frameWidth, frameHeight, width, height, border))
-    {
-        const Box& to = piece.target;
-        const Box& from = piece.source;
-        if (to.width <= 0 || to.height <= 0 || from.width <= 0 || from.height <= 0)
-            continue;
-        if (to.width == from.width && to.height == from.height)
-            BitBlt(target, to.x, to.y, to.width, to.height, source, from.x, from.y, SRCCOPY);
-        else
-            StretchBlt(target, to.x, to.y, to.width, to.height, source, from.x, from.y, from.width, from.height,
-                       SRCCOPY);
-    }
-    SetStretchBltMode(target, previousMode);
-}

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 #include <array>
 
@@ -26,6 +26,3 @@ struct GridPiece
 // both ways. Order: centre; corners top-left, top-right, bottom-right, bottom-left;
 // edges left, top, right, bottom.
 std::array<GridPiece, 9> NinePartGrid(int frameWidth, int frameHeight, int width, int height, int border);
-
-// Draws the frame in source (frameWidth by frameHeight at 0, 0) onto target at width by height.
-void StretchNinePart(HDC target, int width, int height, HDC source, int frameWidth, int frameHeight, int border);

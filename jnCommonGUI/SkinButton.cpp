@@ -3,7 +3,7 @@
 #include "jnCommonGUI/DibInfo.h"
 #include "jnCommonGUI/Imaging.h"
 #include "jnCommonGUI/KeyRuns.h"
-#include "jnCommonGUI/NinePartGrid.h"
+#include "jnCommonGUI/NinePartStretch.h"
 #include "jnCommonGUI/NonSkinnable.h"
 #include "logvane/include/Logvane.h"
 #include "notifications/GUIObjects.h"

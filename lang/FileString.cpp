@@ -40,7 +40,14 @@ bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteL
     file.Close();
     if (total == 0)
         return true;
-    return DecodeTextBytes(bytes.GetPtr(0), total, m_text);
+    const unsigned char* data = bytes.GetPtr(0);
+    const bool utf16 = total >= 2 && data[0] == 0xFF && data[1] == 0xFE;
+    // A limit that cuts a character converts the characters before it.
+    if (total < size && !utf16)
+        total = static_cast<DWORD>(CompleteUtf8Length(data, total));
+    if (total == 0)
+        return true;
+    return DecodeTextBytes(data, total, m_text);
 }
 
 bool FileString::createFile(const std::wstring& path)

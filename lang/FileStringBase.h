@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 // A whole text in memory, handed out line by line from a read position.
 class CFileStringBase

@@ -60,25 +60,35 @@ void LanguageCatalog::Load()
     SyncObject guard(&m_lock, INFINITE);
     m_source.reset();
     auto file = std::make_unique<FileString>();
-    // A file without any text is as useless as one that cannot be read: the built-in English
-    // then answers instead of a table without a single text.
-    if (file->loadFile(m_languageFilePath, false, FileString::WholeFile) && file->getTextLength() > 0)
+    if (file->loadFile(m_languageFilePath, false, FileString::WholeFile))
     {
-        m_source = std::move(file);
+        // A file without a single text (empty, or nothing but comments and headers) would show
+        // "*" + key everywhere: the built-in English answers instead.
+        LanguageTable fileTable;
+        ParseLanguageText(*file, fileTable);
+        if (!fileTable.empty())
+        {
+            m_source = std::move(file);
+            MergeLanguageTable(std::move(fileTable), m_table);
+            return;
+        }
+        TraceError(L"The following language file holds no text :" + m_languageFilePath +
+                       L"\n Try to load default English language file from resource.",
+                   __LINE__);
     }
     else
     {
         TraceError(L"Unable to open the following language file :" + m_languageFilePath +
                        L"\n Try to load default English language file from resource.",
                    __LINE__);
-        auto resource = std::make_unique<CResourceString>();
-        if (m_resourceType.empty() || m_resourceId == 0 || !resource->loadResource(m_resourceType.c_str(), m_resourceId))
-        {
-            TraceError(L"Unable to load the default English language file from resource", __LINE__);
-            return;
-        }
-        m_source = std::move(resource);
     }
+    auto resource = std::make_unique<CResourceString>();
+    if (m_resourceType.empty() || m_resourceId == 0 || !resource->loadResource(m_resourceType.c_str(), m_resourceId))
+    {
+        TraceError(L"Unable to load the default English language file from resource", __LINE__);
+        return;
+    }
+    m_source = std::move(resource);
     ParseLanguageText(*m_source, m_table);
 }
 

@@ -90,6 +90,9 @@ public:
             CheckLine(++number, line);
     }
 
+    // Whether any line gave a key and value: a file without any shows the built-in English.
+    bool HasPairs() const { return !m_table.empty(); }
+
     void CheckKeysAgainstReference()
     {
         const auto section = m_table.find(m_referenceSection);
@@ -295,15 +298,12 @@ LanguageFileReport CheckLanguageFile(const std::string& bytes, const LanguageSec
 
     // Decoded exactly as the library decodes it; the byte offset only helps to find the fault.
     CFileStringBase text;
-    if (!DecodeTextBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), text.getText()))
-    {
-        const size_t invalid = FirstInvalidUtf8(bytes);
-        report.lineEnds = L"unknown";
+    DecodeTextBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), text.getText());
+    const size_t invalid = utf16 ? std::string::npos : FirstInvalidUtf8(bytes);
+    if (invalid != std::string::npos)
         checker.Add(CheckSeverity::Problem, 0,
-                    (invalid == std::string::npos ? std::wstring(L"the file") : L"byte " + Decimal(invalid)) +
-                        L" is not UTF-8 (another code page?): the built-in English is shown instead");
-        return report;
-    }
+                    L"byte " + Decimal(invalid) +
+                        L" is not UTF-8 (another code page?): such bytes show as the replacement character \uFFFD");
     const size_t zero = utf16 ? std::string::npos : bytes.find('\0');
     if (zero != std::string::npos)
         checker.Add(CheckSeverity::Problem, 0,
@@ -316,6 +316,11 @@ LanguageFileReport CheckLanguageFile(const std::string& bytes, const LanguageSec
     }
     report.lineEnds = DescribeLineEnds(CountLineEnds(text.getText()));
     checker.CheckLines(text);
+    if (!checker.HasPairs())
+    {
+        checker.Add(CheckSeverity::Problem, 0, L"the file holds no text: the built-in English is shown instead");
+        return report;
+    }
     checker.CheckKeysAgainstReference();
     return report;
 }

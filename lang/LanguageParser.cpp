@@ -75,6 +75,21 @@ void LanguageTableBuilder::Store(LanguageLine&& read)
     }
 }
 
+void MergeLanguageTable(LanguageTable&& from, LanguageTable& into)
+{
+    if (into.empty())
+    {
+        into.swap(from);
+        return;
+    }
+    for (auto& [name, section] : from)
+    {
+        LanguageSection& target = into[name];
+        for (auto& [key, value] : section)
+            target.insert_or_assign(key, std::move(value));
+    }
+}
+
 void ParseLanguageText(CFileStringBase& source, LanguageTable& table)
 {
     source.setPosition(0);

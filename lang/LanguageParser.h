@@ -54,5 +54,8 @@ private:
     LanguageSection* m_current = nullptr;
 };
 
+// Adds every pair of from to into, a pair of from replacing one of the same key in into.
+void MergeLanguageTable(LanguageTable&& from, LanguageTable& into);
+
 // Rewinds the text and feeds all its lines into the table (which is not emptied first).
 void ParseLanguageText(CFileStringBase& source, LanguageTable& table);

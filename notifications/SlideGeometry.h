@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "base/PortableTypes.h"
 
 // The taskbar's screen edge, as the shell numbers it (ABE_LEFT .. ABE_BOTTOM).
 enum TaskbarEdge : int

@@ -5,21 +5,11 @@
 
 #include <shellapi.h>
 
-#include <cstring>
-
 namespace {
 
-constexpr DWORD kStoredSettingsMinSize = 40;
 constexpr int kFallbackTaskbarHeight = 34;
 const wchar_t kStuckRectsKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StuckRects2";
 const wchar_t kStuckRectsValue[] = L"Settings";
-
-DWORD Word(const std::vector<BYTE>& data, size_t index)
-{
-    DWORD value = 0;
-    std::memcpy(&value, data.data() + index * sizeof(DWORD), sizeof(DWORD));
-    return value;
-}
 
 bool AskAppBar(RECT& rect, UINT& edge)
 {
@@ -42,7 +32,7 @@ bool AskTrayWindow(RECT& rect)
 bool ReadStoredSettings(std::vector<BYTE>& data, DWORD& type)
 {
     const Registry user(HKEY_CURRENT_USER, KEY_WOW64_64KEY);
-    return user.GetValue(kStuckRectsKey, kStuckRectsValue, type, data, kStoredSettingsMinSize);
+    return user.GetValue(kStuckRectsKey, kStuckRectsValue, type, data, kStoredTaskbarSettingsMinSize);
 }
 
 bool AskMonitor(const RECT& rect, RECT& monitor)
@@ -70,42 +60,6 @@ bool StoredSettings(const TaskbarProbes& probes, StoredTaskbarSettings& settings
 }
 
 } // namespace
-
-bool ParseStoredTaskbarSettings(const std::vector<BYTE>& data, DWORD type, StoredTaskbarSettings& settings)
-{
-    if (type != REG_BINARY || data.size() < kStoredSettingsMinSize)
-        return false;
-    const DWORD edge = Word(data, 3);
-    if (!IsTaskbarEdge(edge))
-        return false;
-    settings.edge = edge;
-    settings.width = static_cast<int>(Word(data, 4));
-    settings.height = static_cast<int>(Word(data, 5));
-    settings.rect = {static_cast<LONG>(Word(data, 6)), static_cast<LONG>(Word(data, 7)),
-                     static_cast<LONG>(Word(data, 8)), static_cast<LONG>(Word(data, 9))};
-    return true;
-}
-
-RECT TaskbarOnMonitor(const RECT& monitor, const StoredTaskbarSettings& settings)
-{
-    RECT rect = monitor;
-    switch (settings.edge)
-    {
-    case kEdgeLeft:
-        rect.right = rect.left + settings.width;
-        break;
-    case kEdgeTop:
-        rect.bottom = rect.top + settings.height;
-        break;
-    case kEdgeRight:
-        rect.left = rect.right - settings.width;
-        break;
-    default:
-        rect.top = rect.bottom - settings.height;
-        break;
-    }
-    return rect;
-}
 
 TaskbarProbes SystemTaskbarProbes()
 {

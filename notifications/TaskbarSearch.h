@@ -1,23 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include "notifications/StoredTaskbarSettings.h"
+
 #include <functional>
 #include <vector>
-
-// The shell's stored taskbar settings ("StuckRects2"), as far as the pop-ups need them.
-struct StoredTaskbarSettings
-{
-    unsigned long edge = 0;
-    int width = 0;
-    int height = 0;
-    RECT rect = {};
-};
-
-// Decodes the stored settings: REG_BINARY, at least 40 bytes, an edge of 0 to 3.
-bool ParseStoredTaskbarSettings(const std::vector<BYTE>& data, DWORD type, StoredTaskbarSettings& settings);
-
-// The monitor's rectangle cut down to the taskbar that lies along the settings' edge.
-RECT TaskbarOnMonitor(const RECT& monitor, const StoredTaskbarSettings& settings);
 
 // The sources the taskbar search asks, in its order. Each returns false when it knows nothing.
 // Tests replace them; SystemTaskbarProbes() asks the shell, the windows, the registry and the

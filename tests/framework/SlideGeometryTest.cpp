@@ -6,6 +6,11 @@
 
 namespace {
 
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 constexpr RECT kBottomBar = {0, 984, 1280, 1024};
 constexpr RECT kLeftBar = {0, 0, 40, 1024};
 constexpr RECT kTopBar = {0, 0, 1280, 40};
@@ -78,7 +83,7 @@ TEST(SlideGeometry, InitialPlacementShowsOneStepBesideTheNotificationArea)
         const SlideFrame f = InitialPlacement(c.params);
         EXPECT_EQ(f.position.x, c.position.x);
         EXPECT_EQ(f.position.y, c.position.y);
-        EXPECT_TRUE(EqualRect(&f.visible, &c.visible));
+        EXPECT_TRUE(SameRect(f.visible, c.visible));
         ExpectAgainstTaskbar(c.params, f);
     }
 }
@@ -114,7 +119,7 @@ TEST_P(SlideSequence, SlidesOutStepByStepAndEndsFlushAgainstTheTaskbar)
     EXPECT_EQ(f.position.x, c.finalPosition.x);
     EXPECT_EQ(f.position.y, c.finalPosition.y);
     const RECT whole = {0, 0, c.params.width, c.params.height};
-    EXPECT_TRUE(EqualRect(&f.visible, &whole));
+    EXPECT_TRUE(SameRect(f.visible, whole));
 }
 
 TEST_P(SlideSequence, SlidesBackUntilLessThanOneStepShows)
@@ -134,7 +139,7 @@ TEST_P(SlideSequence, SlidesBackUntilLessThanOneStepShows)
             // The step that finds the pop-up gone changes nothing.
             EXPECT_EQ(f.position.x, before.position.x);
             EXPECT_EQ(f.position.y, before.position.y);
-            EXPECT_TRUE(EqualRect(&f.visible, &before.visible));
+            EXPECT_TRUE(SameRect(f.visible, before.visible));
             break;
         }
         ++steps;

@@ -14,71 +14,7 @@ using testsupport::ReadFileBytes;
 using testsupport::TempFolder;
 using testsupport::WriteFileBytes;
 
-std::vector<std::wstring> AllLines(CFileStringBase& text)
-{
-    std::vector<std::wstring> lines;
-    std::wstring line;
-    while (text.readLine(line))
-        lines.push_back(line);
-    return lines;
-}
-
 } // namespace
-
-TEST(FileStringBase, ReadsLinesAtLineFeeds)
-{
-    struct Case
-    {
-        std::wstring text;
-        std::vector<std::wstring> lines;
-    };
-    const Case cases[] = {
-        {L"a\r\nb\nc", {L"a", L"b", L"c"}},
-        {L"a\n", {L"a"}},
-        {L"", {}},
-        {L"\n", {L""}},
-        {L"\r\n", {L""}},
-        {L"a\rb\n", {L"a\rb"}},
-        {L"a\r\r\nb", {L"a\r", L"b"}},
-        {L"\n\nx", {L"", L"", L"x"}},
-        {std::wstring(L"a\0b\nc", 5), {std::wstring(L"a\0b", 3), L"c"}},
-    };
-    for (const Case& c : cases)
-    {
-        CFileStringBase text;
-        text.setText(c.text);
-        EXPECT_EQ(AllLines(text), c.lines);
-    }
-}
-
-TEST(FileStringBase, EndLeavesTheLineAloneAndRewindReadsAgain)
-{
-    CFileStringBase text;
-    text.setText(L"one\ntwo");
-    std::wstring line = L"kept";
-    EXPECT_EQ(AllLines(text).size(), 2u);
-    EXPECT_FALSE(text.readLine(line));
-    EXPECT_EQ(line, L"kept");
-    text.setPosition(4);
-    ASSERT_TRUE(text.readLine(line));
-    EXPECT_EQ(line, L"two");
-    text.setPosition(100);
-    EXPECT_FALSE(text.readLine(line));
-}
-
-TEST(FileStringBase, AppendKeepsThePositionAndLengthStopsAtNul)
-{
-    CFileStringBase text;
-    text.setText(L"a\n");
-    std::wstring line;
-    ASSERT_TRUE(text.readLine(line));
-    text.appendText(L"b");
-    ASSERT_TRUE(text.readLine(line));
-    EXPECT_EQ(line, L"b");
-    text.setText(std::wstring(L"ab\0cd", 5));
-    EXPECT_EQ(text.getTextLength(), 2u);
-    EXPECT_EQ(text.getText().size(), 5u);
-}
 
 TEST(FileString, LoadDecodesByMark)
 {
@@ -97,6 +33,15 @@ TEST(FileString, LoadDecodesByMark)
         {"utf-8 letters", "\xC3\xA4\xE2\x82\xAC", FileString::WholeFile, L"\u00E4\u20AC"},
         {"utf-8 zero byte", std::string("ab\0cd", 5), FileString::WholeFile, L"ab"},
         {"byte limit", "0123456789", 3, L"012"},
+        // Bytes that are no UTF-8 each become U+FFFD, as the system's conversion makes them.
+        {"single-byte code page", "caf\xE9 ok", FileString::WholeFile, L"caf\uFFFD ok"},
+        {"utf-16 big-endian", std::string("\xFE\xFF\0A", 4), FileString::WholeFile, L"\uFFFD\uFFFD"},
+        {"cut at the file's end", "ab\xE2\x82", FileString::WholeFile, L"ab\uFFFD"},
+        // A limit that cuts a character converts the characters before it.
+        {"limit cuts a character", "ab\xE2\x82\xAC", 4, L"ab"},
+        {"limit cuts a four-byte character", "a\xF0\x9F\x98\x80" "b", 4, L"a"},
+        {"limit behind a character", "ab\xE2\x82\xAC" "cd", 5, L"ab\u20AC"},
+        {"limit behind a lone lead byte", "ab\xE9z", 3, L"ab"},
     };
     TempFolder folder;
     for (const Case& c : cases)
@@ -122,14 +67,6 @@ TEST(FileString, LoadFailuresLeaveTheTextAlone)
     EXPECT_FALSE(file.loadFile(folder.File(L"missing.lng"), false));
     EXPECT_EQ(file.getText(), L"before");
     EXPECT_EQ(file.getFileName(), folder.File(L"missing.lng"));
-
-    // Bytes that are no UTF-8 (a file in a single-byte code page, or UTF-16 big-endian).
-    for (const std::string& bytes : {std::string("caf\xE9"), std::string("\xFE\xFF\0A", 4)})
-    {
-        ASSERT_TRUE(WriteFileBytes(folder.File(L"bad.lng"), bytes));
-        EXPECT_FALSE(file.loadFile(folder.File(L"bad.lng"), false));
-        EXPECT_EQ(file.getText(), L"before");
-    }
 
     EXPECT_FALSE(file.loadFile(folder.Directory(), false)); // a folder is no file
 }

@@ -33,6 +33,12 @@ std::wstring OpenFailed(const std::wstring& path)
     return kOpenFailed + path + L"\n Try to load default English language file from resource.";
 }
 
+std::wstring HoldsNoText(const std::wstring& path)
+{
+    return L"The following language file holds no text :" + path +
+           L"\n Try to load default English language file from resource.";
+}
+
 void ExpectEnglish(const LanguageCatalog& catalog)
 {
     for (const auto& text : EnglishTrayTexts())
@@ -84,7 +90,8 @@ TEST(LanguageCatalog, MissingFileFallsBackToTheBuiltInEnglish)
     }
 }
 
-TEST(LanguageCatalog, UnusableFilesFallBackToTheBuiltInEnglish)
+// The file opens but gives not a single text: the trace says so, and English answers.
+TEST(LanguageCatalog, FilesWithoutAnyTextFallBackToTheBuiltInEnglish)
 {
     struct Case
     {
@@ -93,9 +100,10 @@ TEST(LanguageCatalog, UnusableFilesFallBackToTheBuiltInEnglish)
     };
     const Case cases[] = {
         {"empty", ""},
-        {"single-byte code page", "\r\n[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Annul\xE9\r\n"},
         {"utf-16 big-endian", std::string("\xFE\xFF\0\r\0\n\0[\0X\0]", 12)},
         {"only a zero byte", std::string("\0", 1)},
+        {"only a mark", "\xEF\xBB\xBF"},
+        {"comments and headers only", "\r\n; nothing yet\r\n[XJNTrayNotifications]\r\n"},
     };
     TempFolder folder;
     for (const Case& c : cases)
@@ -107,8 +115,26 @@ TEST(LanguageCatalog, UnusableFilesFallBackToTheBuiltInEnglish)
         catalog.Load();
         SCOPED_TRACE(c.name);
         ExpectEnglish(catalog);
-        EXPECT_EQ(capture.Messages(), std::vector<std::wstring>{OpenFailed(folder.File(L"Broken.lng"))});
+        EXPECT_EQ(capture.Messages(), std::vector<std::wstring>{HoldsNoText(folder.File(L"Broken.lng"))});
     }
+}
+
+// A translator's file in another code page still shows its words; only its stray bytes become
+// U+FFFD, one for each, as the system's conversion makes them.
+TEST(LanguageCatalog, BytesThatAreNoUtf8BecomeReplacementCharacters)
+{
+    TempFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"French.lng"), "\r\n[XJNTrayNotifications]\r\n"
+                                                           "XJNS_SHUTDOWN_YES=Annul\xE9\r\n"
+                                                           "XJNS_SHUTDOWN_NO=Arr\xEAt\r\n"));
+    TraceCapture capture;
+    LanguageCatalog catalog;
+    catalog.SetLanguageFile(folder.Directory(), L"French", kId, kType, L"");
+    catalog.Load();
+    EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_YES", kTraySection), L"Annul\uFFFD");
+    EXPECT_EQ(catalog.Lookup(L"XJNS_SHUTDOWN_NO", kTraySection), L"Arr\uFFFDt");
+    EXPECT_EQ(catalog.Lookup(L"XJNS_TRAY_INFO", kTraySection), L"*XJNS_TRAY_INFO");
+    EXPECT_TRUE(capture.Messages().empty());
 }
 
 TEST(LanguageCatalog, ByteOrderMarkBeforeTheHeaderLosesTheSection)

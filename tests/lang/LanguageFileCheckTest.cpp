@@ -94,10 +94,12 @@ TEST(LanguageFileCheck, FindsEachFault)
         {"zero byte", CleanFile(std::string("A=1\0B=2\r\n", 9)), CheckSeverity::Problem, 0, L"a zero byte at"},
         {"lone carriage returns", CleanFile("A=1\rB=2\r\n"), CheckSeverity::Problem, after, L"lone CR"},
         {"empty file", "", CheckSeverity::Problem, 0, L"the file is empty"},
-        {"nothing but a mark", "\xEF\xBB\xBF", CheckSeverity::Problem, 0, L"key XJNS_SHUTDOWN_YES is missing"},
+        {"nothing but a mark", "\xEF\xBB\xBF", CheckSeverity::Problem, 0, L"the file holds no text"},
+        {"headers only", "\xEF\xBB\xBF\r\n[XJNTrayNotifications]\r\n", CheckSeverity::Problem, 0,
+         L"the file holds no text"},
         {"utf-16 big-endian", std::string("\xFE\xFF\0[", 4), CheckSeverity::Problem, 0, L"UTF-16 big-endian"},
         {"single-byte code page", CleanFile("XJNS_A=caf\xE9\r\n"), CheckSeverity::Problem, 0,
-         L"is not UTF-8"},
+         L"is not UTF-8 (another code page?): such bytes show as the replacement character"},
         {"odd utf-16 byte", std::string("\xFF\xFE" "A\0B", 5), CheckSeverity::Warning, 0, L"odd last byte"},
     };
     for (const Case& c : cases)

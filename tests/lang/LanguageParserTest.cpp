@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "lang/FileString.h"
+#include "lang/FileStringBase.h"
 #include "lang/LanguageParser.h"
-#include "support/FileBytes.h"
-#include "support/TempFolder.h"
 
 namespace {
-
-using testsupport::TempFolder;
-using testsupport::WriteFileBytes;
 
 using Kind = LanguageLineKind;
 
@@ -134,30 +129,6 @@ TEST(LanguageParser, ParsingRewindsAndAddsToTheTable)
     EXPECT_EQ(table, (LanguageTable{{L"S", {{L"A", L"1"}, {L"Z", L"9"}}}}));
 }
 
-TEST(LanguageParser, EncodingsOfOneFileParseAlike)
-{
-    const std::wstring text = L"\r\n[S\u00E4]\r\nK=\u20AC \u00FC\\n\r\n";
-    std::string utf16("\xFF\xFE", 2);
-    for (wchar_t c : text)
-    {
-        utf16 += static_cast<char>(c & 0xFF);
-        utf16 += static_cast<char>(c >> 8);
-    }
-    const std::string utf8 = "\r\n[S\xC3\xA4]\r\nK=\xE2\x82\xAC \xC3\xBC\\n\r\n";
-    const LanguageTable expected = {{L"S\u00E4", {{L"K", L"\u20AC \u00FC\n"}}}};
-
-    TempFolder folder;
-    for (const std::string& bytes : {utf16, "\xEF\xBB\xBF" + utf8, utf8})
-    {
-        ASSERT_TRUE(WriteFileBytes(folder.File(L"f.lng"), bytes));
-        FileString file;
-        ASSERT_TRUE(file.loadFile(folder.File(L"f.lng"), false));
-        LanguageTable table;
-        ParseLanguageText(file, table);
-        EXPECT_EQ(table, expected);
-    }
-}
-
 TEST(LanguageParser, ZeroCharactersInUtf16StayInTheirLine)
 {
     const LanguageTable table = Parse(std::wstring(L"[S]\nK=a\0b\nL=c\n", 15));
@@ -177,4 +148,14 @@ TEST(LanguageParser, BuilderReportsTheCurrentSection)
     EXPECT_TRUE(table.empty()); // a header alone makes no section
     EXPECT_EQ(builder.Feed(L"k=v").kind, LanguageLineKind::Pair);
     EXPECT_EQ(table.at(L"X").at(L"k"), L"v");
+}
+
+TEST(LanguageParser, MergingAddsAndReplaces)
+{
+    LanguageTable into = {{L"A", {{L"k", L"1"}, {L"m", L"2"}}}};
+    MergeLanguageTable(LanguageTable{{L"A", {{L"k", L"3"}}}, {L"B", {{L"n", L"4"}}}}, into);
+    EXPECT_EQ(into, (LanguageTable{{L"A", {{L"k", L"3"}, {L"m", L"2"}}}, {L"B", {{L"n", L"4"}}}}));
+    LanguageTable empty;
+    MergeLanguageTable(LanguageTable(into), empty);
+    EXPECT_EQ(empty, into);
 }
