@@ -68,7 +68,9 @@ TEST(EngineLoading, WhatTheLibraryAsksOfTheEngineWhileItLoads)
         for (const Call& call : EngineDouble::Calls(loaded))
         {
             if (call.position == 15)
+            {
                 EXPECT_EQ(call.argument, 1u);
+            }
         }
         for (int i = 1; i < c.expectedEntryCalls; ++i)
         {

@@ -98,7 +98,7 @@ TEST(PerfMonListener, NotificationsReachTheWindowOnItsOwnThread)
         listener->OnCounterState(1, 1);
         done = true;
     });
-    EXPECT_TRUE(testsupport::PumpMessagesUntil([&] { return done; }, 5000));
+    EXPECT_TRUE(testsupport::PumpMessagesUntil([&] { return done.load(); }, 5000));
     engineThread.join();
     ASSERT_EQ(window.seen.size(), 2u);
     EXPECT_EQ(window.seen[0].message, 0x804Cu);
@@ -169,7 +169,7 @@ TEST(GraphConnection, CallOrderAndEveryReferenceGivenBack)
                     engine.Notify(1, 0, 0);
                     done = true;
                 });
-                EXPECT_TRUE(testsupport::PumpMessagesUntil([&] { return done; }, 5000));
+                EXPECT_TRUE(testsupport::PumpMessagesUntil([&] { return done.load(); }, 5000));
                 engineThread.join();
                 ASSERT_EQ(window.seen.size(), 1u);
                 EXPECT_EQ(window.seen[0].message, kCounterStateMessage);
