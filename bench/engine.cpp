@@ -121,7 +121,8 @@ void LoadCostInACopy()
         return;
     }
     std::wstring command = L"\"" + copy + L"\" --load-times";
-    STARTUPINFOW startup = {sizeof(startup)};
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(copy.c_str(), &command[0], nullptr, nullptr, TRUE, 0, nullptr, folder.Path().c_str(), &startup,
                         &process))
