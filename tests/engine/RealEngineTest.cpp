@@ -158,27 +158,65 @@ TEST_F(RealEngine, TheLastReleaseLetsRegisteredListenersGoAndTheLibraryUnloads)
     EXPECT_TRUE(testsupport::PumpMessagesUntil([] { return GetModuleHandleW(kEngineLibraryName) == nullptr; }, 3000));
 }
 
-// The graph's case: notifications sent to a window whose thread unadvises while they arrive.
+// The graph's case: a window whose thread unadvises while the engine's thread is inside its
+// SendMessageW (from the message's own handler, or between messages), round after round.
+struct StressWindow
+{
+    EngineConnection connection;
+    bool disconnectInHandler = false;
+    int messages = 0;
+    ULONGLONG disconnectMs = 0;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<StressWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && message == kDataChangedMessage)
+        {
+            ++self->messages;
+            if (self->disconnectInHandler && self->connection.monitor)
+            {
+                const ULONGLONG start = GetTickCount64();
+                DisconnectGraph(self->connection);
+                self->disconnectMs = GetTickCount64() - start;
+            }
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+};
+
 TEST_F(RealEngine, UnadviseFromTheWindowThreadWhileNotificationsArriveNeverHangs)
 {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = &StressWindow::Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"EngineStressWindow";
+    RegisterClassW(&windowClass);
     ASSERT_EQ(service->Activate(), S_OK);
-    for (int round = 0; round < 4; ++round)
+    for (int round = 0; round < 6; ++round)
     {
         SCOPED_TRACE(round);
-        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        StressWindow state;
+        state.disconnectInHandler = round % 2 == 0;
+        HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
+                                      windowClass.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
-        EngineConnection connection;
-        ConnectGraph(engine.Get(), window, connection);
-        ASSERT_TRUE(connection.listener);
-        // Wait for a notification to be under way: the engine's thread is inside SendMessageW.
-        MSG message;
-        const ULONGLONG end = GetTickCount64() + 3000;
-        while (!InSendMessage() && GetTickCount64() < end && !(round % 2))
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE),
-                PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        const ULONGLONG before = GetTickCount64();
-        DisconnectGraph(connection);
-        EXPECT_LT(GetTickCount64() - before, 2500u);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+        ConnectGraph(engine.Get(), window, state.connection);
+        ASSERT_TRUE(state.connection.listener);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return state.messages > 0; }, 3000));
+        if (!state.disconnectInHandler)
+        {
+            // Right after a message: the next one is due in about a second; unadvise half-way.
+            Sleep(round * 150);
+            const ULONGLONG start = GetTickCount64();
+            DisconnectGraph(state.connection);
+            state.disconnectMs = GetTickCount64() - start;
+        }
+        EXPECT_FALSE(state.connection.monitor);
+        EXPECT_LT(state.disconnectMs, 2500u);
+        const int seen = state.messages;
+        testsupport::PumpMessagesUntil([] { return false; }, 1500);
+        EXPECT_EQ(state.messages, seen) << "a message after Unadvise returned";
         DestroyWindow(window);
     }
 }
