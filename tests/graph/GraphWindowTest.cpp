@@ -295,7 +295,7 @@ TEST_F(GraphWindow, CounterStateChangesTheLegendOnlyAtTheNextPaint)
     Show(host.Child(), 7);
     Show(host.Child(), static_cast<WPARAM>(-1), false);
     EXPECT_EQ(graph.Layout().legendWidth, width) << "an index that is not a series changes nothing";
-    EXPECT_FALSE(graph.Settings().series[1].hidden ? false : true);
+    EXPECT_TRUE(graph.Settings().series[1].hidden);
 
     Show(host.Child(), 0, false);
     InvalidateRect(host.Child(), nullptr, FALSE);
