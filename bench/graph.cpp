@@ -6,7 +6,7 @@
 #include "graph/FakePerfMonitor.h"
 #include "graph/GraphTestSupport.h"
 #include "monitor/UsageHistory.h"
-#include "monitor/UsageHistoryMessages.h"
+#include "monitor/PerfMonListener.h"
 
 #include <cstdio>
 
@@ -27,11 +27,11 @@ double PaintMs(size_t samples, int rounds)
     monitor.AddCounter(std::move(cpu));
     monitor.AddCounter(std::move(disk));
     GraphHost host;
-    CJNUsageHistory graph;
+    CJNUsageHistory graph{[]() -> JNAPI::IEngine* { return nullptr; }};
     graph.SubclassWindow(host.Child());
     graph.SetDataSource(&monitor);
-    SendMessageW(host.Child(), kUsageCounterStateMessage, 0, 0);
-    SendMessageW(host.Child(), kUsageCounterStateMessage, 1, 0);
+    SendMessageW(host.Child(), kCounterStateMessage, 0, 0);
+    SendMessageW(host.Child(), kCounterStateMessage, 1, 0);
     std::vector<double> times;
     for (int i = 0; i < rounds; ++i)
     {

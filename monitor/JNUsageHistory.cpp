@@ -64,7 +64,8 @@ void SetProductSettings(GraphSettings& settings, HFONT legendFont)
 
 } // namespace
 
-CJNUsageHistory::CJNUsageHistory() : m_legendFont(CreateLegendFont())
+CJNUsageHistory::CJNUsageHistory(EngineSource engineSource)
+    : m_engineSource(engineSource), m_legendFont(CreateLegendFont())
 {
     if (!m_legendFont)
         WriteTraceEx(TRACE_ERROR, L"CJNUsageHistory::CJNUsageHistory - cannot create the legend font", kTraceSource,
@@ -83,7 +84,7 @@ bool CJNUsageHistory::SubclassWindow(HWND window)
 {
     if (!CCustomUsageHistoryCtrl::SubclassWindow(window))
         return false;
-    ConnectGraph(m_hWnd, m_connection);
+    ConnectGraph(m_engineSource(), m_hWnd, m_connection);
     SetDataSource(m_connection.dataSource.Get());
     return true;
 }

@@ -72,7 +72,10 @@ private:
 class CJNUsageHistory : public CCustomUsageHistoryCtrl
 {
 public:
-    CJNUsageHistory();
+    // Where the engine comes from when the graph connects: the module's engine unless a test
+    // hands in another source.
+    typedef JNAPI::IEngine* (*EngineSource)();
+    explicit CJNUsageHistory(EngineSource engineSource = EngineClientEngine);
     ~CJNUsageHistory() override;
 
     // Takes over the window, then connects to the engine; true whenever the take-over succeeded.
@@ -83,6 +86,7 @@ public:
 private:
     void OnCounterState(WPARAM index, LPARAM inactive);
 
+    EngineSource m_engineSource;
     ScopedFont m_legendFont;
     EngineConnection m_connection;
 };

@@ -5,8 +5,8 @@
 
 #include "Screenshot.h"
 #include "monitor/UsageHistory.h"
-#include "monitor/UsageHistoryConnection.h"
-#include "monitor/UsageHistoryMessages.h"
+#include "monitor/EngineClient.h"
+#include "monitor/PerfMonListener.h"
 #include "support/GdiCount.h"
 #include "support/MessagePump.h"
 
@@ -19,6 +19,11 @@ using namespace usagehistory;
 using testsupport::LiveGdiObjects;
 
 namespace {
+
+JNAPI::IEngine* NoEngine()
+{
+    return nullptr;
+}
 
 constexpr ULONGLONG kSpan = 60000;
 
@@ -47,7 +52,7 @@ int LegendTextWidth(const std::wstring& text)
 
 void Show(HWND graph, WPARAM series, bool shown = true)
 {
-    SendMessageW(graph, kUsageCounterStateMessage, series, shown ? 0 : 1);
+    SendMessageW(graph, kCounterStateMessage, series, shown ? 0 : 1);
 }
 
 class GraphWindow : public ::testing::Test
@@ -75,7 +80,7 @@ protected:
 
     std::unique_ptr<GdiPlusSession> gdiplus;
     GraphHost host;
-    CJNUsageHistory graph;
+    CJNUsageHistory graph{NoEngine};  // data only from the scripted monitor
 };
 
 } // namespace
@@ -308,9 +313,9 @@ TEST_F(GraphWindow, DataChangedRepaintsOnlyForZero)
     TakeOver(nullptr);
     UpdateWindow(host.Child());
     RECT invalid{};
-    SendMessageW(host.Child(), kUsageDataChangedMessage, 1, 0);
+    SendMessageW(host.Child(), kDataChangedMessage, 1, 0);
     EXPECT_FALSE(GetUpdateRect(host.Child(), &invalid, FALSE));
-    SendMessageW(host.Child(), kUsageDataChangedMessage, 0, 0);
+    SendMessageW(host.Child(), kDataChangedMessage, 0, 0);
     ASSERT_TRUE(GetUpdateRect(host.Child(), &invalid, FALSE));
     EXPECT_EQ(invalid.right, kGraphWidth);
     EXPECT_EQ(invalid.bottom, kGraphHeight);
@@ -355,7 +360,6 @@ TEST_F(GraphWindow, PaintsWithoutGdiPlusAllButTheSeries)
 
 TEST_F(GraphWindow, WithoutEngineBackgroundGridAndAnEmptyLegend)
 {
-    SetUsageHistoryEngine(nullptr);
     TakeOver(nullptr);
     Picture screen(kGraphWidth, kGraphHeight);
     InvalidateRect(host.Child(), nullptr, FALSE);
@@ -373,15 +377,16 @@ TEST_F(GraphWindow, ConnectsToTheEngineAndFollowsItsListener)
     FakePerfMonitor monitor(kSpan, 0, 100);
     monitor.AddCounter(Flat(0, 60000, 1000, 50));
     monitor.AddCounter(Flat(0, 60000, 1000, 30));
+    static FakeEngine* engineOfTest = nullptr;
     FakeEngine engine(&monitor);
-    SetUsageHistoryEngine(&engine);
+    engineOfTest = &engine;
     {
-        CJNUsageHistory connected;
+        CJNUsageHistory connected([]() -> JNAPI::IEngine* { return engineOfTest; });
         ASSERT_TRUE(connected.SubclassWindow(host.Child()));
         EXPECT_EQ(engine.activated, 1);
         EXPECT_EQ(monitor.advised, 1);
         ASSERT_NE(monitor.listener, nullptr);
-        EXPECT_EQ(engine.references, 2) << "only the module's slot keeps the engine";
+        EXPECT_EQ(engine.references, 1) << "the connection keeps no engine reference";
 
         EXPECT_EQ(monitor.listener->OnCounterState(1, 0), S_OK);
         EXPECT_FALSE(connected.Settings().series[1].hidden);
@@ -398,7 +403,7 @@ TEST_F(GraphWindow, ConnectsToTheEngineAndFollowsItsListener)
         EXPECT_EQ(monitor.unadvised, 1) << "disconnected on WM_DESTROY";
         EXPECT_EQ(monitor.listener, nullptr);
     }
-    SetUsageHistoryEngine(nullptr);
+    engineOfTest = nullptr;
     EXPECT_EQ(engine.references, 1);
     EXPECT_EQ(monitor.references, 1) << "every monitor reference released";
 }
