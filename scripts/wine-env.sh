@@ -24,3 +24,13 @@ xjn_start_target() {
   XJN_BUILD=$(cd "${2:-build}" && pwd)
   export WINEPREFIX="$XJN_BUILD/wineprefix"
 }
+
+# True when the kernel refuses to start 32-bit programs (some virtual machines switch the i386
+# entry off): then Wine's 32-bit loader cannot start, whatever the project does.
+xjn_kernel_refuses_32bit() {
+  local loader=/lib/ld-linux.so.2
+  [ -e "$loader" ] || return 1
+  local said
+  said=$("$loader" --help 2>&1) || true
+  [[ $said == *"Exec format error"* ]]
+}
