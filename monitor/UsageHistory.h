@@ -11,11 +11,6 @@
 #include "winframe/WindowSubclass.h"
 
 #include <commctrl.h>
-#include <wrl/client.h>
-
-namespace usagehistory {
-using Microsoft::WRL::ComPtr;
-} // namespace usagehistory
 
 struct DestroyImageListHandle
 {
@@ -58,7 +53,7 @@ private:
     void DrawLegend(HDC dc);
 
     usagehistory::GraphSettings m_settings;
-    usagehistory::ComPtr<JNAPI::PerfMon::IPerfMonitor> m_dataSource;
+    ComRef<JNAPI::PerfMon::IPerfMonitor> m_dataSource;
     usagehistory::GraphLayout m_layout;
     bool m_laidOut = false;
     ScopedRegion m_plotClip;

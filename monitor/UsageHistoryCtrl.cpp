@@ -68,7 +68,7 @@ bool CCustomUsageHistoryCtrl::SubclassWindow(HWND window)
 void CCustomUsageHistoryCtrl::SetDataSource(JNAPI::PerfMon::IPerfMonitor* monitor)
 {
     SyncObject hold(&m_lock);
-    m_dataSource = monitor;
+    m_dataSource = ComRef<JNAPI::PerfMon::IPerfMonitor>::Copy(monitor);
 }
 
 void CCustomUsageHistoryCtrl::RecalcLayout()

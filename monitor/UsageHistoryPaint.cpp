@@ -102,16 +102,14 @@ bool IsEdgeLine(size_t index, size_t count)
 void WalkHistory(ICounterHistory& history, const RECT& plot, const SeriesScale& scale, int shift, Gdiplus::GpPath* path)
 {
     history.BeginWalk();
-    ComPtr<ISample> current;
-    current.Attach(history.GetNewest());
+    ComRef<ISample> current = ComRef<ISample>::Adopt(history.GetNewest());
     if (current && current->GetValue() >= 0)
     {
         const ULONGLONG newest = current->GetTime();
         POINT previous{plot.right, SampleY(plot, scale, current->GetValue())};
         while (current)
         {
-            ComPtr<ISample> before;
-            before.Attach(history.GetPrevious(current.Get()));
+            ComRef<ISample> before = ComRef<ISample>::Adopt(history.GetPrevious(current.Get()));
             if (!before)
                 break;
             const LONG value = before->GetValue();
@@ -264,8 +262,8 @@ void CCustomUsageHistoryCtrl::DrawSeries(HDC dc, const RECT& area)
                 gp::GdipCreatePen1(Opaque(series.colour), static_cast<Gdiplus::REAL>(series.width),
                                    Gdiplus::UnitWorld, pen.Receive());
             }
-            ComPtr<ICounterHistory> history;
-            history.Attach(m_dataSource->GetCounterHistory(static_cast<ULONG>(i)));
+            const ComRef<ICounterHistory> history =
+                ComRef<ICounterHistory>::Adopt(m_dataSource->GetCounterHistory(static_cast<ULONG>(i)));
             if (!history)
                 break;  // the rest of this pass stays undrawn
             GdipPath path;
