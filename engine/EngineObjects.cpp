@@ -116,7 +116,7 @@ private:
 class PerfMonitor : public Part<IPerfMonitor>
 {
 public:
-    PerfMonitor(IUnknown& owner, EngineCore& core, ICounterHistory* histories)
+    PerfMonitor(IUnknown& owner, EngineCore& core, CounterHistory* histories)
         : Part(owner), m_core(core), m_histories(histories)
     {
     }
@@ -138,7 +138,8 @@ public:
 
 private:
     EngineCore& m_core;
-    ICounterHistory* m_histories;
+    // The derived type: indexing through the interface type would step by the wrong size.
+    CounterHistory* m_histories;
 };
 
 class PerfService : public Part<IPerfService>

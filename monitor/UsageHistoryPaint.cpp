@@ -126,6 +126,43 @@ void WalkHistory(ICounterHistory& history, const RECT& plot, const SeriesScale& 
     history.EndWalk();
 }
 
+// The shadow pass, then the line pass, over every shown series.
+void DrawSeriesPasses(Gdiplus::GpGraphics* graphics, JNAPI::PerfMon::IPerfMonitor& source, const GraphSettings& settings,
+                      const RECT& plot, const SeriesScale& scale)
+{
+    const LONG counters = source.GetCounterCount();
+    for (const bool shadow : {true, false})
+    {
+        for (LONG i = 0; i < counters; ++i)
+        {
+            if (static_cast<size_t>(i) >= settings.series.size() || settings.series[i].hidden)
+                continue;
+            const SeriesRecord& series = settings.series[i];
+            GdipPen pen;
+            if (shadow)
+            {
+                gp::GdipCreatePen1(kShadowColour, static_cast<Gdiplus::REAL>(series.width + 2), Gdiplus::UnitWorld,
+                                   pen.Receive());
+                gp::GdipSetPenLineJoin(pen.Get(), Gdiplus::LineJoinRound);
+            }
+            else
+            {
+                gp::GdipCreatePen1(Opaque(series.colour), static_cast<Gdiplus::REAL>(series.width),
+                                   Gdiplus::UnitWorld, pen.Receive());
+            }
+            const ComRef<ICounterHistory> history =
+                ComRef<ICounterHistory>::Adopt(source.GetCounterHistory(static_cast<ULONG>(i)));
+            if (!history)
+                break;  // the rest of this pass stays undrawn
+            GdipPath path;
+            if (!pen.Get() || gp::GdipCreatePath(Gdiplus::FillModeAlternate, path.Receive()) != Gdiplus::Ok)
+                continue;
+            WalkHistory(*history.Get(), plot, scale, shadow ? kShadowOffset : 0, path.Get());
+            gp::GdipDrawPath(graphics, pen.Get(), path.Get());
+        }
+    }
+}
+
 } // namespace
 
 void CCustomUsageHistoryCtrl::OnPaint(HDC given)
@@ -229,12 +266,6 @@ void CCustomUsageHistoryCtrl::DrawSeries(HDC dc, const RECT& area)
     const SeriesScale scale{m_dataSource->GetTimeSpan(), m_dataSource->GetMinimum(), m_dataSource->GetMaximum()};
     if (!IsDrawable(scale))
         return;
-    // Fails when the host has not started GDI+: the graph then shows no lines.
-    GdipGraphics graphics;
-    if (gp::GdipCreateFromHDC(dc, graphics.Receive()) != Gdiplus::Ok)
-        return;
-    gp::GdipSetSmoothingMode(graphics.Get(), Gdiplus::SmoothingModeAntiAlias);
-
     ScopedRegion saved(CreateRectRgn(0, 0, 0, 0));
     const bool hadClip = saved && GetClipRgn(dc, saved.Get()) == 1;
     // Clip regions are in device coordinates, which start at the area's corner.
@@ -242,36 +273,13 @@ void CCustomUsageHistoryCtrl::DrawSeries(HDC dc, const RECT& area)
     SelectClipRgn(dc, m_plotClip.Get());
     OffsetRgn(m_plotClip.Get(), area.left, area.top);
 
-    const LONG counters = m_dataSource->GetCounterCount();
-    for (const bool shadow : {true, false})
+    // The clip goes in first: some GDI+ implementations take the context's clip when the graphics
+    // is made, not when it draws. Creation fails when the host has not started GDI+: no lines.
+    GdipGraphics graphics;
+    if (gp::GdipCreateFromHDC(dc, graphics.Receive()) == Gdiplus::Ok)
     {
-        for (LONG i = 0; i < counters; ++i)
-        {
-            if (static_cast<size_t>(i) >= m_settings.series.size() || m_settings.series[i].hidden)
-                continue;
-            const SeriesRecord& series = m_settings.series[i];
-            GdipPen pen;
-            if (shadow)
-            {
-                gp::GdipCreatePen1(kShadowColour, static_cast<Gdiplus::REAL>(series.width + 2), Gdiplus::UnitWorld,
-                                   pen.Receive());
-                gp::GdipSetPenLineJoin(pen.Get(), Gdiplus::LineJoinRound);
-            }
-            else
-            {
-                gp::GdipCreatePen1(Opaque(series.colour), static_cast<Gdiplus::REAL>(series.width),
-                                   Gdiplus::UnitWorld, pen.Receive());
-            }
-            const ComRef<ICounterHistory> history =
-                ComRef<ICounterHistory>::Adopt(m_dataSource->GetCounterHistory(static_cast<ULONG>(i)));
-            if (!history)
-                break;  // the rest of this pass stays undrawn
-            GdipPath path;
-            if (!pen.Get() || gp::GdipCreatePath(Gdiplus::FillModeAlternate, path.Receive()) != Gdiplus::Ok)
-                continue;
-            WalkHistory(*history.Get(), m_layout.plot, scale, shadow ? kShadowOffset : 0, path.Get());
-            gp::GdipDrawPath(graphics.Get(), pen.Get(), path.Get());
-        }
+        gp::GdipSetSmoothingMode(graphics.Get(), Gdiplus::SmoothingModeAntiAlias);
+        DrawSeriesPasses(graphics.Get(), *m_dataSource.Get(), m_settings, m_layout.plot, scale);
     }
 
     SelectClipRgn(dc, hadClip ? saved.Get() : nullptr);

@@ -22,7 +22,7 @@ if ! have wine || ! dpkg -s wine32:i386 >/dev/null 2>&1; then
 fi
 
 if [ ${#need[@]} -eq 0 ]; then
-  exit 0
+  exec bash "$(dirname "$0")/enable-i386-emulation.sh"
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -46,3 +46,4 @@ PREF
 # Some configured third-party sources may be unreachable here; their failure is not ours.
 apt-get update -o Acquire::Retries=3 || true
 apt-get install -y --no-install-recommends -o Acquire::Retries=3 "${need[@]}"
+bash "$(dirname "$0")/enable-i386-emulation.sh"

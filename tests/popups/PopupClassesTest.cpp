@@ -1,11 +1,10 @@
 // The two pop-up classes in this process, where their state can be read: the countdown and its
 // animation, what they paint and where, the fonts they borrow, the hidden information link.
-#include "app/LanguageSetup.h"
-#include "lang/Language.h"
 #include "notifications/DialogTrayMessage.h"
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "notifications/GUIObjects.h"
 #include "popups/PopupTestSupport.h"
+#include "support/EnglishTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +14,7 @@ namespace {
 
 using namespace popuptest;
 
-// The shipped English file, as the library's attach step would set it up.
-class EnglishTexts : public testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        Language::SetLanguageFile(HostLanguageDirectory(), L"English", IDR_DEFAULTENGLANG, L"DEFAULTENGLANG", L"");
-    }
-};
-testing::Environment* const g_englishTexts = testing::AddGlobalTestEnvironment(new EnglishTexts);
+testing::Environment* const g_englishTexts = testing::AddGlobalTestEnvironment(new testsupport::EnglishTexts);
 
 // A window's client area as 0x00RRGGBB pixels, row by row.
 struct Picture
