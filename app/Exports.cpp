@@ -16,6 +16,15 @@ namespace {
 CDialogTrayMessageLogonDetect* g_logonDetect = nullptr;
 CModulePin* g_logonDetectPin = nullptr;
 std::atomic<DWORD> g_logonDetectThread{0};
+
+const wchar_t kSource[] = L".\\Exports";
+
+// A blocking pop-up whose window cannot be made has no answer: the caller's value stays as it was.
+BOOL ReportNotShown(const wchar_t* message, unsigned line)
+{
+    WriteTraceEx(TRACE_ERROR, message, kSource, line);
+    return FALSE;
+}
 } // namespace
 
 BOOL WINAPI ShowShutdownDialog(DWORD* choice)
@@ -24,7 +33,8 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
     if (!choice)
         return FALSE;
     DialogTrayMessage dialog;
-    dialog.ShowModal();
+    if (!dialog.ShowModal())
+        return ReportNotShown(L"ShowShutdownDialog - the pop-up could not be shown, no answer", __LINE__);
     *choice = static_cast<DWORD>(dialog.GetResult());
     return TRUE;
 }
@@ -51,7 +61,7 @@ void WINAPI HideLogonDetectDialog(void)
     if (owner != 0 && owner != GetCurrentThreadId())
     {
         WriteTraceEx(TRACE_ERROR, L"HideLogonDetectDialog - called on a thread that does not own the pop-up, refused",
-                     L".\Exports", __LINE__);
+                     kSource, __LINE__);
         return;
     }
     if (owner != 0)
@@ -75,6 +85,9 @@ BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
         return FALSE;
     CDlgShutdownAfterTaskCompletion dialog;
     dialog.Show(nullptr);
+    if (!dialog.WasShown())
+        return ReportNotShown(L"ShowShutdownAfterTaskCompletionDialog - the pop-up could not be shown, no answer",
+                              __LINE__);
     *choice = dialog.GetResult() ? 1 : 0;
     return TRUE;
 }
