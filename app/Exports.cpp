@@ -5,6 +5,7 @@
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "notifications/DialogTrayMessageLogonDetect.h"
 #include "notifications/ModuleReference.h"
+#include "winframe/BoundaryGuard.h"
 
 #include <atomic>
 #include <memory>
@@ -16,6 +17,15 @@ namespace {
 CDialogTrayMessageLogonDetect* g_logonDetect = nullptr;
 CModulePin* g_logonDetectPin = nullptr;
 std::atomic<DWORD> g_logonDetectThread{0};
+
+const wchar_t kSource[] = L".\\Exports";
+
+// A blocking pop-up whose window cannot be made has no answer: the caller's value stays as it was.
+BOOL ReportNotShown(const wchar_t* message, unsigned line)
+{
+    WriteTraceEx(TRACE_ERROR, message, kSource, line);
+    return FALSE;
+}
 } // namespace
 
 BOOL WINAPI ShowShutdownDialog(DWORD* choice)
@@ -23,48 +33,58 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
     CrashTestCheckpoint(26);
     if (!choice)
         return FALSE;
-    DialogTrayMessage dialog;
-    dialog.ShowModal();
-    *choice = static_cast<DWORD>(dialog.GetResult());
-    return TRUE;
+    return CallGuarded(L"ShowShutdownDialog", FALSE, [choice]() -> BOOL {
+        DialogTrayMessage dialog;
+        if (!dialog.ShowModal())
+            return ReportNotShown(L"ShowShutdownDialog - the pop-up could not be shown, no answer", __LINE__);
+        *choice = static_cast<DWORD>(dialog.GetResult());
+        return TRUE;
+    });
 }
 
 BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context)
 {
-    if (g_logonDetectThread != 0)
-        return FALSE;
-    SettleParkedReferences();
-    auto popup = std::make_unique<CDialogTrayMessageLogonDetect>(callback, context);
-    popup->Show(nullptr);
-    if (!popup->m_hWnd)
-        return FALSE;  // no window: nothing is shown
-    g_logonDetectPin = new CModulePin;
-    g_logonDetect = popup.release();
-    g_logonDetectThread = GetCurrentThreadId();
-    return TRUE;
+    return CallGuarded(L"ShowLogonDetectDialog", FALSE, [callback, context]() -> BOOL {
+        if (g_logonDetectThread != 0)
+            return FALSE;
+        SettleParkedReferences();
+        auto pin = std::make_unique<CModulePin>();
+        auto popup = std::make_unique<CDialogTrayMessageLogonDetect>(callback, context);
+        popup->Show(nullptr);
+        if (!popup->m_hWnd)
+            return FALSE;  // no window: nothing is shown
+        g_logonDetectPin = pin.release();
+        g_logonDetect = popup.release();
+        g_logonDetectThread = GetCurrentThreadId();
+        return TRUE;
+    });
 }
 
 // Only the thread that owns the window may destroy it; any other is refused.
 void WINAPI HideLogonDetectDialog(void)
 {
-    const DWORD owner = g_logonDetectThread;
-    if (owner != 0 && owner != GetCurrentThreadId())
-    {
-        WriteTraceEx(TRACE_ERROR, L"HideLogonDetectDialog - called on a thread that does not own the pop-up, refused",
-                     L".\Exports", __LINE__);
-        return;
-    }
-    if (owner != 0)
-    {
-        CDialogTrayMessageLogonDetect* popup = g_logonDetect;
-        g_logonDetect = nullptr;
-        g_logonDetectThread = 0;
-        popup->Hide();
-        delete popup;
-        delete g_logonDetectPin;
-        g_logonDetectPin = nullptr;
-    }
-    SettleParkedReferences();
+    CallGuarded(L"HideLogonDetectDialog", false, [] {
+        const DWORD owner = g_logonDetectThread;
+        if (owner != 0 && owner != GetCurrentThreadId())
+        {
+            WriteTraceEx(TRACE_ERROR,
+                         L"HideLogonDetectDialog - called on a thread that does not own the pop-up, refused", kSource,
+                         __LINE__);
+            return false;
+        }
+        if (owner != 0)
+        {
+            // The pop-up goes before the pin that keeps its code loaded.
+            std::unique_ptr<CModulePin> pin(g_logonDetectPin);
+            std::unique_ptr<CDialogTrayMessageLogonDetect> popup(g_logonDetect);
+            g_logonDetectPin = nullptr;
+            g_logonDetect = nullptr;
+            g_logonDetectThread = 0;
+            popup->Hide();
+        }
+        SettleParkedReferences();
+        return true;
+    });
 }
 
 // A null pointer shows nothing and returns 0, as ShowShutdownDialog does.
@@ -73,8 +93,13 @@ BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
     CrashTestCheckpoint(27);
     if (!choice)
         return FALSE;
-    CDlgShutdownAfterTaskCompletion dialog;
-    dialog.Show(nullptr);
-    *choice = dialog.GetResult() ? 1 : 0;
-    return TRUE;
+    return CallGuarded(L"ShowShutdownAfterTaskCompletionDialog", FALSE, [choice]() -> BOOL {
+        CDlgShutdownAfterTaskCompletion dialog;
+        dialog.Show(nullptr);
+        if (!dialog.WasShown())
+            return ReportNotShown(
+                L"ShowShutdownAfterTaskCompletionDialog - the pop-up could not be shown, no answer", __LINE__);
+        *choice = dialog.GetResult() ? 1 : 0;
+        return TRUE;
+    });
 }

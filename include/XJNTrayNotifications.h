@@ -20,7 +20,9 @@ extern "C" {
 typedef void (WINAPI *XJNLogonDetectCallback)(DWORD context, DWORD choice);
 
 /* Blocks until the shutdown warning has closed; *choice = 1: cancel the shutdown, 0: go on
- * (also after 30 s without an answer). Returns 0 and shows nothing when choice is NULL. */
+ * (also after 30 s without an answer), and returns 1. Returns 0 and shows nothing when choice is
+ * NULL. Returns 0 at once, *choice left as it was, when the pop-up's window cannot be made (no
+ * desktop heap, no desktop to show it on). */
 BOOL WINAPI ShowShutdownDialog(DWORD* choice);
 
 /* Shows the modeless logon-detect notice; returns 0 when one is already shown. */
@@ -30,7 +32,8 @@ BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context
 void WINAPI HideLogonDetectDialog(void);
 
 /* Blocks until the shutdown-after-tasks notice has closed; *choice = 1: shut down (also after
- * 29 s without an answer), 0: cancel. Returns 1; returns 0 and shows nothing when choice is NULL. */
+ * 29 s without an answer), 0: cancel. Returns 1; returns 0 and shows nothing when choice is NULL.
+ * Returns 0 at once, *choice left as it was, when the pop-up's window cannot be made. */
 BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice);
 
 /* Host-side loaders (XJNTrayLoader): load the library by name for each call, so that it is

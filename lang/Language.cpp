@@ -33,10 +33,12 @@ Language* Language::GetInstance()
 {
     LanguageClassState& state = State();
     SyncObject guard(&state.catalog.GetLock(), INFINITE);
+    // Loaded before the instance exists: a load that fails (out of memory) is tried again by the
+    // next call instead of leaving an empty table behind for the process.
     if (!state.instance)
     {
-        state.instance = new Language();
         state.catalog.Load();
+        state.instance = new Language();
     }
     return state.instance;
 }

@@ -11,6 +11,19 @@ namespace {
 
 const wchar_t kSource[] = L".\\Language";
 
+// The shipped files are a few KiB; a larger one is damaged or not a language file, and reading it
+// whole (its bytes and their text at twice the size) could take the host's address space.
+constexpr DWORD kLanguageFileLimit = 16 * 1024 * 1024;
+
+// True when the file exists and holds more than the limit.
+bool LargerThanLimit(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    return data.nFileSizeHigh != 0 || data.nFileSizeLow > kLanguageFileLimit;
+}
+
 void TraceError(const std::wstring& message, unsigned line)
 {
     WriteTraceEx(TRACE_ERROR, message.c_str(), kSource, line);
@@ -60,7 +73,14 @@ void LanguageCatalog::Load()
     SyncObject guard(&m_lock, INFINITE);
     m_source.reset();
     auto file = std::make_unique<FileString>();
-    if (file->loadFile(m_languageFilePath, false, FileString::WholeFile))
+    if (LargerThanLimit(m_languageFilePath))
+    {
+        TraceError(L"The following language file is larger than 16 MiB and is not read :" + m_languageFilePath +
+                       L"\n Try to load default English language file from resource.",
+                   __LINE__);
+    }
+    // The limit also bounds a file that grows after the size was taken.
+    else if (file->loadFile(m_languageFilePath, false, kLanguageFileLimit))
     {
         // A file without a single text (empty, or nothing but comments and headers) would show
         // "*" + key everywhere: the built-in English answers instead.

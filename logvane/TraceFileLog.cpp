@@ -1,5 +1,11 @@
 // A trace log in a UTF-8 file that rolls over to "<name>.1" when it reaches its size limit.
+// Several logs, in this process or others, may share one file: it is opened for appending only,
+// with reading and writing shared, and every write is one WriteFile of whole lines. Writers of
+// one file also take a mutex named after the file's identity around each write: where the
+// system's append is a size query and a write (Wine's is), two processes could otherwise put
+// their lines at the same place.
 #include "Logvane.h"
+#include "LockGuard.h"
 
 #include <string>
 
@@ -7,6 +13,7 @@ namespace {
 
 const unsigned kDefaultMaxSize = 0x500000;
 const size_t kHeldBackBytes = 16 * 1024;
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 std::string ToUtf8(const wchar_t* text)
 {
@@ -16,6 +23,29 @@ std::string ToUtf8(const wchar_t* text)
     if (bytes > 0)
         WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
     return out;
+}
+
+// The same file, by volume and index, behind both handles.
+bool SameFile(HANDLE one, HANDLE other)
+{
+    BY_HANDLE_FILE_INFORMATION first{}, second{};
+    return GetFileInformationByHandle(one, &first) && GetFileInformationByHandle(other, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+}
+
+// A mutex that every writer of the file opened by this handle shares, in any process: named
+// after the file's volume and index, which stay the same whatever path the writers used.
+HANDLE OpenWriterMutex(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info))
+        return nullptr;
+    wchar_t name[64];
+    _snwprintf(name, sizeof(name) / sizeof(name[0]), L"Logvane.TraceFile.%08lX.%08lX%08lX",
+               info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    name[sizeof(name) / sizeof(name[0]) - 1] = L'\0';
+    return CreateMutexW(nullptr, FALSE, name);
 }
 
 } // namespace
@@ -28,7 +58,8 @@ struct CTraceFileLog::State
     bool flushOnWrite = true;
     unsigned long long maxSize = kDefaultMaxSize;
     HANDLE file = INVALID_HANDLE_VALUE;
-    unsigned long long size = 0;  // bytes in the file
+    HANDLE writers = nullptr;     // the file's mutex, null when it could not be had
+    bool startNew = false;        // the file is still to be emptied before the first line
     std::string heldBack;         // lines not yet written while flushing is off
     bool failing = false;         // a failure was reported; quiet until a write succeeds
     CRITICAL_SECTION lock;
@@ -40,36 +71,75 @@ struct CTraceFileLog::State
         failing = true;
     }
 
-    bool Open(DWORD disposition)
+    // A log that starts a new file empties it once, on its first open that succeeds; until then
+    // every try starts it anew, so a failed first open never turns into appending to old lines.
+    bool Open()
     {
-        file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, disposition,
+        if (startNew)
+        {
+            HANDLE emptied = CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (emptied == INVALID_HANDLE_VALUE)
+            {
+                Report(&ICoreLogErrors::OnOpenError, GetLastError());
+                return false;
+            }
+            CloseHandle(emptied);
+        }
+        // Append access alone: every write goes to the end of the file as it is then.
+        file = CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, kShareAll, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-        size = 0;
         if (file == INVALID_HANDLE_VALUE)
         {
             Report(&ICoreLogErrors::OnOpenError, GetLastError());
             return false;
         }
-        LARGE_INTEGER zero{}, end{};
-        if (SetFilePointerEx(file, zero, &end, FILE_END))
-            size = static_cast<unsigned long long>(end.QuadPart);
+        startNew = false;
+        writers = OpenWriterMutex(file);
         return true;
     }
 
     void Close()
     {
+        if (writers)
+            CloseHandle(writers);
+        writers = nullptr;
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
         file = INVALID_HANDLE_VALUE;
     }
 
+    // What the file holds now, other writers' lines included.
+    unsigned long long FileSize() const
+    {
+        LARGE_INTEGER size{};
+        return GetFileSizeEx(file, &size) ? static_cast<unsigned long long>(size.QuadPart) : 0;
+    }
+
+    // Another writer of the same file may have rolled it over already: then the path names a
+    // new file and this handle still holds the old one.
+    bool PathStillNamesOurFile() const
+    {
+        HANDLE named = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (named == INVALID_HANDLE_VALUE)
+            return false;
+        const bool same = SameFile(named, file);
+        CloseHandle(named);
+        return same;
+    }
+
+    // Whole lines in one write.
     void WriteHeldBack()
     {
         if (heldBack.empty() || file == INVALID_HANDLE_VALUE)
             return;
         DWORD written = 0;
-        const BOOL ok = WriteFile(file, heldBack.data(), static_cast<DWORD>(heldBack.size()), &written, nullptr);
-        size += written;
+        BOOL ok = FALSE;
+        {
+            MutexGuard otherWriters(writers);
+            ok = WriteFile(file, heldBack.data(), static_cast<DWORD>(heldBack.size()), &written, nullptr);
+        }
         if (!ok || written != heldBack.size())
             Report(&ICoreLogErrors::OnWriteError, ok ? ERROR_DISK_FULL : GetLastError());
         else
@@ -86,18 +156,25 @@ struct CTraceFileLog::State
     void RollOver()
     {
         WriteHeldBack();
+        const bool ours = PathStillNamesOurFile();
         Close();
-        const std::wstring previous = path + L".1";
-        if (!MoveFileExW(path.c_str(), previous.c_str(), MOVEFILE_REPLACE_EXISTING))
-            Report(&ICoreLogErrors::OnWriteError, GetLastError());
-        Open(CREATE_ALWAYS);
+        if (ours)
+        {
+            const std::wstring previous = path + L".1";
+            if (!MoveFileExW(path.c_str(), previous.c_str(), MOVEFILE_REPLACE_EXISTING))
+            {
+                Report(&ICoreLogErrors::OnWriteError, GetLastError());
+                startNew = true;
+            }
+        }
+        Open();
     }
 
     void Append(const std::string& line)
     {
-        if (file == INVALID_HANDLE_VALUE && !Open(OPEN_ALWAYS))
+        if (file == INVALID_HANDLE_VALUE && !Open())
             return;  // the line is lost; the sink has heard why
-        const unsigned long long inFile = size + heldBack.size();
+        const unsigned long long inFile = FileSize() + heldBack.size();
         if (inFile > 0 && inFile + line.size() > maxSize)
         {
             RollOver();
@@ -118,16 +195,18 @@ CTraceFileLog::CTraceFileLog(const wchar_t* filePath, ICoreLogErrors* errorSink,
     m_state->sink = errorSink;
     m_state->flushOnWrite = flushOnWrite;
     m_state->maxSize = maxSize ? maxSize : kDefaultMaxSize;
+    m_state->startNew = openMode == LOG_OPEN_NEW;
     InitializeCriticalSection(&m_state->lock);
-    m_state->Open(openMode == LOG_OPEN_NEW ? CREATE_ALWAYS : OPEN_ALWAYS);
+    m_state->Open();
 }
 
 CTraceFileLog::~CTraceFileLog()
 {
-    EnterCriticalSection(&m_state->lock);
-    m_state->WriteHeldBack();
-    m_state->Close();
-    LeaveCriticalSection(&m_state->lock);
+    {
+        LockGuard guard(m_state->lock);
+        m_state->WriteHeldBack();
+        m_state->Close();
+    }
     DeleteCriticalSection(&m_state->lock);
     delete m_state;
 }
@@ -136,7 +215,6 @@ void CTraceFileLog::Write(const wchar_t* text)
 {
     std::string line = ToUtf8(text ? text : L"");
     line += "\r\n";
-    EnterCriticalSection(&m_state->lock);
+    LockGuard guard(m_state->lock);
     m_state->Append(line);
-    LeaveCriticalSection(&m_state->lock);
 }

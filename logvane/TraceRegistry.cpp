@@ -1,5 +1,6 @@
 // The registered trace modules and the two trace entry points.
 #include "Logvane.h"
+#include "LockGuard.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -24,18 +25,6 @@ Registry& registry()
     return instance;
 }
 
-class Guard
-{
-public:
-    explicit Guard(CRITICAL_SECTION& cs) : m_cs(cs) { EnterCriticalSection(&m_cs); }
-    ~Guard() { LeaveCriticalSection(&m_cs); }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
-
-private:
-    CRITICAL_SECTION& m_cs;
-};
-
 } // namespace
 
 CTraceModule* AddTraceModule(CTraceModule* module)
@@ -43,7 +32,7 @@ CTraceModule* AddTraceModule(CTraceModule* module)
     if (!module)
         return nullptr;
     Registry& r = registry();
-    Guard guard(r.lock);
+    LockGuard guard(r.lock);
     if (std::find(r.modules.begin(), r.modules.end(), module) == r.modules.end())
         r.modules.push_back(module);
     return module;
@@ -52,7 +41,7 @@ CTraceModule* AddTraceModule(CTraceModule* module)
 CTraceModule* RemoveTraceModule(CTraceModule* module)
 {
     Registry& r = registry();
-    Guard guard(r.lock);
+    LockGuard guard(r.lock);
     auto it = std::find(r.modules.begin(), r.modules.end(), module);
     if (it == r.modules.end())
         return nullptr;
@@ -63,9 +52,19 @@ CTraceModule* RemoveTraceModule(CTraceModule* module)
 void WriteTraceEx(TraceType type, const wchar_t* message, const wchar_t* source, unsigned line)
 {
     Registry& r = registry();
-    Guard guard(r.lock);
+    LockGuard guard(r.lock);
     for (CTraceModule* module : r.modules)
-        module->Trace(type, message ? message : L"", source ? source : L"", line);
+    {
+        // Callers write traces from their own failure paths, out of memory among them: a line
+        // that cannot be formatted or kept is lost, and no exception leaves this library.
+        try
+        {
+            module->Trace(type, message ? message : L"", source ? source : L"", line);
+        }
+        catch (...)
+        {
+        }
+    }
 }
 
 void WriteTraceF(const wchar_t* source, unsigned line, TraceType type, const wchar_t* format, ...)
@@ -79,9 +78,20 @@ void WriteTraceF(const wchar_t* source, unsigned line, TraceType type, const wch
     // The msvcrt formatters keep the Microsoft meaning of "%s" (a wide string).
     const int count = _vscwprintf(format, counting);
     va_end(counting);
+    std::vector<wchar_t> text;
     if (count >= 0)
     {
-        std::vector<wchar_t> text(static_cast<size_t>(count) + 1, L'\0');
+        try
+        {
+            text.assign(static_cast<size_t>(count) + 1, L'\0');
+        }
+        catch (...)
+        {
+            text.clear();  // no room for the text: the format itself goes out
+        }
+    }
+    if (!text.empty())
+    {
         _vsnwprintf(text.data(), text.size(), format, args);
         text.back() = L'\0';
         WriteTraceEx(type, text.data(), source, line);

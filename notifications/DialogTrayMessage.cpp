@@ -23,8 +23,9 @@ int DialogTrayMessage::ShowModal()
     SetDisplayTime(kDisplayTimeMs);
     m_closed = 0;
     Show(nullptr);
-    if (m_hWnd)  // without a window nothing would ever close the loop
-        RunPopupMessageLoop([this] { return m_closed != 0; });
+    if (!WasShown())
+        return 0;  // without a window nothing would ever close the loop
+    RunPopupMessageLoop([this] { return m_closed != 0; });
     return 1;
 }
 

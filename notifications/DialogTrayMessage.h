@@ -21,7 +21,7 @@ public:
     ~DialogTrayMessage() override;
 
     // Shows the pop-up and serves the calling thread's messages until it has slid back and
-    // closed; returns 1.
+    // closed; returns 1, or 0 at once when its window cannot be made.
     int ShowModal();
     // 1: cancel the shutdown; 0: let it go on.
     int GetResult() const { return m_result; }

@@ -22,7 +22,7 @@ LRESULT CDlgShutdownAfterTaskCompletion::Show(HWND parent)
     SetDisplayTime(kDisplayTimeMs);
     m_quit = false;
     CTrayNotification<CDlgShutdownAfterTaskCompletion>::Show(parent);
-    if (m_hWnd)  // without a window nothing would ever end the loop
+    if (WasShown())  // without a window nothing would ever end the loop
         RunPopupMessageLoop([this] { return m_quit; });
     return 0;
 }

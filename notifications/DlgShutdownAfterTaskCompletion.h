@@ -28,7 +28,7 @@ public:
     ~CDlgShutdownAfterTaskCompletion() override;
 
     // Shows the pop-up and serves the calling thread's messages until it has slid back and
-    // closed; returns 0. The answer is GetResult's then.
+    // closed; returns 0. The answer is GetResult's then, when WasShown says a window was made.
     LRESULT Show(HWND parent) override;
     // Starts the slide-out once fully shown; always reports success.
     bool Hide() override;

@@ -107,7 +107,8 @@ public:
             return 0;
         m_fullyShown = false;
         m_slidingOut = false;
-        if (!this->Create(parent, 0))
+        m_shown = this->Create(parent, 0) != nullptr;
+        if (!m_shown)
         {
             WriteTraceEx(TRACE_ERROR, L"CTrayNotification::Show - cannot create the dialog", L".\\TrayNotification",
                          __LINE__);
@@ -152,6 +153,8 @@ public:
     void SetTaskbarProbes(TaskbarProbes probes) { m_probes = std::move(probes); }
 
     DWORD DisplayTime() const { return m_displayTime; }
+    // The last Show made its window (false: no desktop heap, no desktop to show it on, ...).
+    bool WasShown() const { return m_shown; }
     bool IsFullyShown() const { return m_fullyShown; }
     const SlideParams& Slide() const { return m_slide; }
     const SlideFrame& Frame() const { return m_frame; }
@@ -228,6 +231,7 @@ private:
     SlideFrame m_frame;              // position and visible rectangle
     bool m_fullyShown = false;
     bool m_slidingOut = false;
+    bool m_shown = false;
     UINT m_tickPeriod = 10;
     ScopedGdiObject<HBITMAP> m_background;
     TaskbarProbes m_probes = SystemTaskbarProbes();

@@ -1,8 +1,11 @@
 #include "winframe/Dialog.h"
 
+#include "winframe/BoundaryGuard.h"
 #include "winframe/ObjectBinding.h"
 
 namespace {
+
+const wchar_t kDialogProc[] = L"CDialogImplBase::DialogProc";
 
 // The object whose dialog is being created on this thread: its first messages
 // (WM_SETFONT, WM_INITDIALOG) arrive before CreateDialogParamW returns.
@@ -106,15 +109,25 @@ INT_PTR CALLBACK CDialogImplBase::DialogProc(HWND window, UINT message, WPARAM w
     if (!self)
         return FALSE;
 
+    // A handler that fails leaves the message to the dialog manager; the window's end still
+    // releases the object, whatever its handlers did.
     LRESULT result = 0;
-    const bool handled = self->ProcessWindowMessage(window, message, wParam, lParam, result);
+    const bool handled = CallGuarded(kDialogProc, false, [&] {
+        return self->ProcessWindowMessage(window, message, wParam, lParam, result);
+    });
 
     if (message == WM_NCDESTROY)
     {
-        self->OnWindowRelease(window);
+        CallGuarded(kDialogProc, false, [&] {
+            self->OnWindowRelease(window);
+            return true;
+        });
         winframe::UnbindObject(window);
         self->m_hWnd = nullptr;
-        self->OnFinalMessage(window);
+        CallGuarded(kDialogProc, false, [&] {
+            self->OnFinalMessage(window);
+            return true;
+        });
         return FALSE;
     }
     if (!handled)

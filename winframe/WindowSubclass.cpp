@@ -1,6 +1,11 @@
 #include "winframe/WindowSubclass.h"
 
+#include "winframe/BoundaryGuard.h"
 #include "winframe/ObjectBinding.h"
+
+namespace {
+const wchar_t kWindowProc[] = L"CWindowSubclass::WindowProc";
+}
 
 CWindowSubclass::~CWindowSubclass()
 {
@@ -57,14 +62,22 @@ LRESULT CALLBACK CWindowSubclass::WindowProc(HWND window, UINT message, WPARAM w
     if (!self)
         return ::DefWindowProcW(window, message, wParam, lParam);
 
+    // A handler that fails leaves the message to the window's own procedure; the window's end
+    // still lets the object go, whatever its handlers did.
     LRESULT result = 0;
-    if (!self->ProcessWindowMessage(window, message, wParam, lParam, result))
+    const bool handled = CallGuarded(kWindowProc, false, [&] {
+        return self->ProcessWindowMessage(window, message, wParam, lParam, result);
+    });
+    if (!handled)
         result = self->CallDefaultProc(message, wParam, lParam);
 
     if (message == WM_NCDESTROY)
     {
         self->UnsubclassWindow();
-        self->OnFinalMessage(window);
+        CallGuarded(kWindowProc, false, [&] {
+            self->OnFinalMessage(window);
+            return true;
+        });
     }
     return result;
 }

@@ -79,7 +79,10 @@ private:
 // - Failures go to errorSink (may be null): the first failure of a run is reported, repeats are
 //   not until a write succeeds again. Lines that cannot be written are dropped. While the file
 //   cannot be opened, each new line tries again.
-// Safe to use from many threads.
+// Safe to use from many threads, and several logs, in any process, may write one file: it is
+// opened for appending with reading and writing shared, and whole lines go out in one write
+// under a mutex named after the file. A new file (LOG_OPEN_NEW) is emptied on the first open that
+// succeeds, also when the first try failed.
 class LOGVANE_API CTraceFileLog : public CTraceModule
 {
 public:

@@ -1,6 +1,7 @@
 // Crash-test checkpoints: the settings as plain data, and real crashes in a child process.
 #include "app/CrashTestCheckpoint.h"
 #include "LibraryExport.h"
+#include "support/ChildProcess.h"
 #include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
@@ -152,33 +153,7 @@ TEST(CrashTestChild, DISABLED_Run)
 // The child's exit code: 0 when it came through, else the exception code.
 DWORD RunChild(const char* action)
 {
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(program) +
-                           L"\" --gtest_also_run_disabled_tests --gtest_filter=CrashTestChild.DISABLED_Run";
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
-    PROCESS_INFORMATION process{};
-    SetEnvironmentVariableA("XJN_CRASH_CHILD", action);
-    const BOOL started = CreateProcessW(program, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                                        &process);
-    SetEnvironmentVariableA("XJN_CRASH_CHILD", nullptr);
-    CloseHandle(nul);
-    if (!started)
-        return 0xFFFFFFFF;
-    DWORD code = 0xFFFFFFFE;
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    else
-        TerminateProcess(process.hProcess, code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return testsupport::RunChildTest("CrashTestChild.DISABLED_Run", "XJN_CRASH_CHILD", action);
 }
 
 TEST(CrashTestCheckpoint, CrashesOnlyAtItsNumberAndInItsWay)

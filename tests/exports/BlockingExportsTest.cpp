@@ -2,8 +2,11 @@
 // answers, what goes through the pointer, the owning thread, and the unanswered display times.
 #include "ExportsTestSupport.h"
 #include "support/PopupAnswerer.h"
+#include "support/TraceCapture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -108,6 +111,70 @@ TEST_F(BlockingExports, TheCallingThreadKeepsServingItsWindows)
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);
     DestroyWindow(hostWindow);
+}
+
+// While it exists no window can be made on this thread, as when the desktop heap is used up or
+// there is no desktop to show a window on: the system's own creation path refuses.
+class WindowCreationRefused
+{
+public:
+    WindowCreationRefused() : m_hook(SetWindowsHookExW(WH_CBT, &Refuse, nullptr, GetCurrentThreadId())) {}
+    ~WindowCreationRefused()
+    {
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+    }
+    WindowCreationRefused(const WindowCreationRefused&) = delete;
+    WindowCreationRefused& operator=(const WindowCreationRefused&) = delete;
+    bool Active() const { return m_hook != nullptr; }
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND)
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK m_hook;
+};
+
+TEST_F(BlockingExports, WithoutAWindowTheyFailAndLeaveTheChoiceAlone)
+{
+    struct Case
+    {
+        const char* label;
+        TrayLibrary::ChoiceCall show;
+        const wchar_t* traced;
+    };
+    const Case cases[] = {
+        {"shutdown warning", library.showShutdown,
+         L"ShowShutdownDialog - the pop-up could not be shown, no answer"},
+        {"shutdown after tasks", library.showAfterTasks,
+         L"ShowShutdownAfterTaskCompletionDialog - the pop-up could not be shown, no answer"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        testsupport::TraceCapture traces;
+        DWORD choice = 0xDEAD;
+        BOOL shown = TRUE;
+        {
+            WindowCreationRefused refused;
+            ASSERT_TRUE(refused.Active());
+            shown = c.show(&choice);
+        }
+        EXPECT_EQ(shown, FALSE);
+        EXPECT_EQ(choice, 0xDEADu) << "no answer was given, none may be written";
+        EXPECT_EQ(FindMarkedWindow(GetCurrentThreadId(), false), nullptr);
+        const auto messages = traces.Messages();
+        EXPECT_NE(std::find(messages.begin(), messages.end(), std::wstring(c.traced)), messages.end());
+    }
+    // Once windows can be made again, the pop-up comes and answers as before.
+    DWORD choice = 0xDEAD;
+    PopupAnswerer answerer(GetCurrentThreadId(), WM_COMMAND, PopupAnswerer::Command(1382));
+    EXPECT_EQ(library.showShutdown(&choice), TRUE);
+    answerer.Wait();
+    EXPECT_EQ(choice, 0u);
 }
 
 // Once each: nobody answers and the pop-up leaves after its display time.

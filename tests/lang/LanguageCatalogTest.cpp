@@ -121,6 +121,25 @@ TEST(LanguageCatalog, FilesWithoutAnyTextFallBackToTheBuiltInEnglish)
 
 // A translator's file in another code page still shows its words; only its stray bytes become
 // U+FFFD, one for each, as the system's conversion makes them.
+// A file past 16 MiB is damaged or no language file: it is not read at all (its bytes and their
+// text would take three times its size), and English answers.
+TEST(LanguageCatalog, AFileLargerThanSixteenMebibytesIsNotRead)
+{
+    TempFolder folder;
+    std::string bytes = "\xEF\xBB\xBF\r\n[XJNTrayNotifications]\r\nXJNS_SHUTDOWN_YES=Abbrechen\r\n;";
+    bytes.resize(16 * 1024 * 1024 + 1, ' ');
+    ASSERT_TRUE(WriteFileBytes(folder.File(L"Huge.lng"), bytes));
+    TraceCapture capture;
+    LanguageCatalog catalog;
+    catalog.SetLanguageFile(folder.Directory(), L"Huge", kId, kType, L"");
+    catalog.Load();
+    ExpectEnglish(catalog);
+    EXPECT_EQ(capture.Messages(),
+              std::vector<std::wstring>{L"The following language file is larger than 16 MiB and is not read :" +
+                                        folder.File(L"Huge.lng") +
+                                        L"\n Try to load default English language file from resource."});
+}
+
 TEST(LanguageCatalog, BytesThatAreNoUtf8BecomeReplacementCharacters)
 {
     TempFolder folder;

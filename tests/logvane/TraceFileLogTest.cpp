@@ -1,10 +1,12 @@
 // The trace log file: line format, UTF-8, open modes, flushing, rollover, errors, threads.
 #include "support/TraceLogSupport.h"
+#include "support/ChildProcess.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <regex>
 #include <set>
@@ -156,6 +158,110 @@ TEST_F(TraceFileLogTest, NewModeEmptiesTheFileAtOnce)
     ASSERT_TRUE(WriteFileBytes(path, "old\r\n"));
     auto log = MakeLog(path, &sink, true, LOG_OPEN_NEW);
     EXPECT_EQ(ReadFileBytes(path), "");
+}
+
+// A log that is to start a new file but cannot open it at first (another program holds it) still
+// starts it new once it can: the old lines must not come back.
+TEST_F(TraceFileLogTest, ANewFileWhoseFirstOpenFailedIsStillStartedNew)
+{
+    ASSERT_TRUE(WriteFileBytes(path, "old\r\n"));
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    auto log = MakeLog(path, &sink, true, LOG_OPEN_NEW);
+    log->Write(L"lost");
+    EXPECT_EQ(sink.openErrors, std::vector<unsigned long>{ERROR_SHARING_VIOLATION});
+    CloseHandle(holder);
+    log->Write(L"kept");
+    log->Write(L"appended");
+    log.reset();
+    EXPECT_EQ(ReadFileBytes(path), "kept\r\nappended\r\n");
+}
+
+// Another program may read the log while it is written, and another log may write it too.
+TEST_F(TraceFileLogTest, TheFileIsSharedForReadingAndAppending)
+{
+    auto first = MakeLog(path, &sink, true, LOG_OPEN_NEW);
+    auto second = MakeLog(path, &sink, true, LOG_OPEN_APPEND);
+    first->Write(L"one");
+    second->Write(L"two");
+    first->Write(L"three");
+    HANDLE reader = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+    CloseHandle(reader);
+    first.reset();
+    second.reset();
+    EXPECT_EQ(ReadFileBytes(path), "one\r\ntwo\r\nthree\r\n") << "each line at the end, none over another";
+    EXPECT_TRUE(sink.openErrors.empty());
+}
+
+const char kWriterVariable[] = "XJN_TRACE_WRITER_CHILD";
+const int kLinesPerWriter = 1500;
+
+// Lines of one writer: its name, the number, a tail of varying length, "end".
+void WriteTaggedLines(CTraceFileLog& log, const std::wstring& writer)
+{
+    for (int i = 0; i < kLinesPerWriter; ++i)
+    {
+        const std::wstring text = writer + L" line " + std::to_wstring(i) +
+                                  std::wstring(static_cast<size_t>((i * 7) % 300), L'-') + L"end";
+        log.Write(text.c_str());
+    }
+}
+
+// The name of the event by which the child says that it writes now.
+std::wstring WritingEventName(DWORD parent)
+{
+    return L"xjn-trace-writer-" + std::to_wstring(parent);
+}
+
+// Runs only in the child: appends its lines to the file that XJN_TRACE_WRITER_CHILD names
+// ("<parent pid>|<path>"), saying when it starts.
+TEST(TraceWriterChild, DISABLED_Run)
+{
+    const char* what = std::getenv(kWriterVariable);
+    ASSERT_NE(what, nullptr);
+    const std::string value = what;
+    const size_t bar = value.find('|');
+    ASSERT_NE(bar, std::string::npos);
+    const DWORD parent = std::stoul(value.substr(0, bar));
+    const std::wstring file(value.begin() + bar + 1, value.end());
+    auto log = MakeLog(file, nullptr, true, LOG_OPEN_APPEND);
+    HANDLE writing = OpenEventW(EVENT_MODIFY_STATE, FALSE, WritingEventName(parent).c_str());
+    ASSERT_NE(writing, nullptr);
+    SetEvent(writing);
+    CloseHandle(writing);
+    WriteTaggedLines(*log, L"child");
+}
+
+TEST_F(TraceFileLogTest, TwoProcessesAppendWholeLinesToOneFile)
+{
+    HANDLE writing = CreateEventW(nullptr, TRUE, FALSE, WritingEventName(GetCurrentProcessId()).c_str());
+    ASSERT_NE(writing, nullptr);
+    auto log = MakeLog(path, &sink, true, LOG_OPEN_NEW);
+    const std::string value = std::to_string(GetCurrentProcessId()) + "|" + std::string(path.begin(), path.end());
+    testsupport::ChildTest child("TraceWriterChild.DISABLED_Run", kWriterVariable, value.c_str());
+    ASSERT_EQ(WaitForSingleObject(writing, 120000), WAIT_OBJECT_0) << "the child did not start writing";
+    CloseHandle(writing);
+    WriteTaggedLines(*log, L"parent");
+    EXPECT_EQ(child.Wait(120000), 0u);
+    log.reset();
+
+    const auto lines = SplitLines(ReadFileBytes(path));
+    EXPECT_EQ(lines.size(), static_cast<size_t>(2 * kLinesPerWriter));
+    const std::regex format(R"(^(parent|child) line (\d+)(-*)end$)");
+    std::set<std::pair<std::string, int>> seen;
+    for (const auto& line : lines)
+    {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(line, m, format)) << "a line cut or mixed: " << line;
+        const int number = std::stoi(m[2]);
+        EXPECT_EQ(m[3].length(), static_cast<std::ptrdiff_t>((number * 7) % 300)) << line;
+        seen.insert({m[1], number});
+    }
+    EXPECT_EQ(seen.size(), lines.size());
+    EXPECT_TRUE(sink.openErrors.empty());
+    EXPECT_TRUE(sink.writeErrors.empty());
 }
 
 TEST_F(TraceFileLogTest, FlushOnWriteMakesEachLineVisibleAtOnce)

@@ -1,4 +1,6 @@
 #include "res/resource.h"
+#include "support/TraceCapture.h"
+#include "winframe/BoundaryGuard.h"
 #include "winframe/Dialog.h"
 #include "winframe/GdiHandles.h"
 #include "winframe/PaintWindow.h"
@@ -7,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -155,6 +159,105 @@ TEST(WindowSubclass, TheFinalMessageComesWithTheWindowsEnd)
     }
     EXPECT_EQ(recorder.finals, 1);
     EXPECT_EQ(recorder.m_hWnd, nullptr);
+}
+
+TEST(BoundaryGuard, AnEscapingExceptionBecomesTheFailureValueAndATraceLine)
+{
+    struct Case
+    {
+        const char* label;
+        void (*body)();
+        const wchar_t* traced;  // null: the body's own answer, no trace
+    };
+    const Case cases[] = {
+        {"the body answers", [] {}, nullptr},
+        {"out of memory", [] { throw std::bad_alloc(); }, L"Where - out of memory, answered as a failure"},
+        {"a standard exception", [] { throw std::runtime_error("x"); },
+         L"Where - a standard exception, answered as a failure"},
+        {"anything else", [] { throw 1L; }, L"Where - an exception, answered as a failure"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        testsupport::TraceCapture traces;
+        const int answer = CallGuarded(L"Where", -1, [&] {
+            c.body();
+            return 7;
+        });
+        EXPECT_EQ(answer, c.traced ? -1 : 7);
+        const auto records = traces.Records();
+        if (!c.traced)
+        {
+            EXPECT_TRUE(records.empty());
+            continue;
+        }
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0].message, c.traced);
+        EXPECT_EQ(records[0].type, TRACE_ERROR);
+    }
+}
+
+constexpr UINT kThrow = WM_APP + 9;
+
+// Handlers that run out of memory, in a dialog and in a subclassed control.
+class ThrowingDialog : public CDialogImpl<ThrowingDialog>
+{
+public:
+    enum { IDD = IDD_SHUTDOWN_WARNING };
+    bool throwOnRelease = false;
+
+    bool ProcessWindowMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        if (message == kThrow)
+            throw std::bad_alloc();
+        result = 0;
+        return false;
+    }
+
+protected:
+    void OnWindowRelease(HWND) override
+    {
+        if (throwOnRelease)
+            throw std::bad_alloc();
+    }
+};
+
+class ThrowingSubclass : public CWindowSubclass
+{
+public:
+    bool ProcessWindowMessage(HWND, UINT message, WPARAM, LPARAM, LRESULT&) override
+    {
+        if (message == WM_GETTEXTLENGTH || message == WM_NCDESTROY)
+            throw std::bad_alloc();
+        return false;
+    }
+};
+
+TEST(BoundaryGuard, WindowProceduresLetNoExceptionOut)
+{
+    testsupport::TraceCapture traces;
+    ThrowingDialog dialog;
+    ASSERT_NE(dialog.Create(nullptr), nullptr);
+    EXPECT_EQ(SendMessageW(dialog.m_hWnd, kThrow, 0, 0), 0) << "the dialog manager's answer";
+
+    ThrowingSubclass control;
+    HWND button = GetDlgItem(dialog.m_hWnd, IDC_FIRST_BUTTON);
+    ASSERT_TRUE(control.SubclassWindow(button));
+    SetWindowTextW(button, L"Four");
+    EXPECT_EQ(SendMessageW(button, WM_GETTEXTLENGTH, 0, 0), 4) << "the control's own procedure answered";
+
+    // The window's end still lets both objects go.
+    dialog.throwOnRelease = true;
+    EXPECT_TRUE(dialog.DestroyWindow());
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+    EXPECT_EQ(control.m_hWnd, nullptr);
+
+    EXPECT_EQ(traces.Messages(), (std::vector<std::wstring>{
+                                     L"CDialogImplBase::DialogProc - out of memory, answered as a failure",
+                                     L"CWindowSubclass::WindowProc - out of memory, answered as a failure",
+                                     L"CWindowSubclass::WindowProc - out of memory, answered as a failure",
+                                     L"CDialogImplBase::DialogProc - out of memory, answered as a failure",
+                                 }));
 }
 
 // Records what a ScopedHandle frees, for handles that are plain numbers.
