@@ -1,6 +1,7 @@
 // The four exported calls.
 #include "XJNTrayNotifications.h"
 #include "app/CrashTestCheckpoint.h"
+#include "app/ModuleObjects.h"
 #include "notifications/DialogTrayMessage.h"
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "notifications/DialogTrayMessageLogonDetect.h"
@@ -16,10 +17,24 @@ namespace {
 CDialogTrayMessageLogonDetect* g_logonDetect = nullptr;
 CModulePin* g_logonDetectPin = nullptr;
 std::atomic<DWORD> g_logonDetectThread{0};
+
+const wchar_t kSource[] = L".\\Exports";
+
+// A library whose start-up never ran has none of its objects: every export refuses, writes
+// nothing and shows nothing.
+bool Refused(const wchar_t* message)
+{
+    if (ModuleStarted())
+        return false;
+    WriteTraceEx(TRACE_ERROR, message, kSource, __LINE__);
+    return true;
+}
 } // namespace
 
 BOOL WINAPI ShowShutdownDialog(DWORD* choice)
 {
+    if (Refused(L"ShowShutdownDialog - the library did not start, refused"))
+        return FALSE;
     CrashTestCheckpoint(26);
     if (!choice)
         return FALSE;
@@ -31,6 +46,8 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
 
 BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context)
 {
+    if (Refused(L"ShowLogonDetectDialog - the library did not start, refused"))
+        return FALSE;
     if (g_logonDetectThread != 0)
         return FALSE;
     SettleParkedReferences();
@@ -47,11 +64,13 @@ BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context
 // Only the thread that owns the window may destroy it; any other is refused.
 void WINAPI HideLogonDetectDialog(void)
 {
+    if (Refused(L"HideLogonDetectDialog - the library did not start, refused"))
+        return;
     const DWORD owner = g_logonDetectThread;
     if (owner != 0 && owner != GetCurrentThreadId())
     {
         WriteTraceEx(TRACE_ERROR, L"HideLogonDetectDialog - called on a thread that does not own the pop-up, refused",
-                     L".\Exports", __LINE__);
+                     kSource, __LINE__);
         return;
     }
     if (owner != 0)
@@ -70,6 +89,8 @@ void WINAPI HideLogonDetectDialog(void)
 // A null pointer shows nothing and returns 0, as ShowShutdownDialog does.
 BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
 {
+    if (Refused(L"ShowShutdownAfterTaskCompletionDialog - the library did not start, refused"))
+        return FALSE;
     CrashTestCheckpoint(27);
     if (!choice)
         return FALSE;
