@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <ctime>
-#include <initializer_list>
 #include <new>
 
 namespace {
@@ -22,6 +21,9 @@ const DWORD kBaseNameCapacity = 128;
 // A thread that finds a crash being reported on another thread waits this long between looks
 // (the process ends under it).
 const DWORD kParkMilliseconds = 1000;
+// How long an unload waits for the stopped report thread to be gone; ending a thread does not
+// need the loader lock, so this is only a bound against a system that never reports it.
+const DWORD kReportThreadStopMilliseconds = 10000;
 
 // Static storage without constructors: usable before the module's runtime has started.
 SelfInitialisingLock g_handlerLock;
@@ -36,24 +38,30 @@ Function NtDllFunction(HMODULE library, const char* name)
     return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
 }
 
-// Makes the system's SetUnhandledExceptionFilter return without doing anything.
-void FreezeUnhandledExceptionFilter()
+// The block's handles are shared raw values: closed here and cleared for every copy.
+void CloseAndForget(HANDLE& handle)
 {
-    void* setter =
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetUnhandledExceptionFilter"));
+    if (handle)
+        CloseHandle(handle);
+    handle = nullptr;
+}
+
+bool Patch(BYTE* code, const BYTE* bytes, size_t size)
+{
     DWORD protection = 0;
-    if (!setter || !VirtualProtect(setter, sizeof(kReturnPopOneArgument), PAGE_EXECUTE_WRITECOPY, &protection))
-        return;
-    std::memcpy(setter, kReturnPopOneArgument, sizeof(kReturnPopOneArgument));
-    VirtualProtect(setter, sizeof(kReturnPopOneArgument), protection, &protection);
-    FlushInstructionCache(GetCurrentProcess(), setter, sizeof(kReturnPopOneArgument));
+    if (!VirtualProtect(code, size, PAGE_EXECUTE_WRITECOPY, &protection))
+        return false;
+    std::memcpy(code, bytes, size);
+    VirtualProtect(code, size, protection, &protection);
+    FlushInstructionCache(GetCurrentProcess(), code, size);
+    return true;
 }
 
 } // namespace
 
 CrashHandler::CrashHandler()
-    : m_reportInformation(), m_exceptionInformation(), m_section(nullptr), m_block(nullptr),
-      m_lockLoaderLock(nullptr), m_unlockLoaderLock(nullptr), m_reportFunctions(nullptr), m_sectionName(),
+    : m_reportInformation(), m_exceptionInformation(), m_section(nullptr), m_block(nullptr), m_first(false),
+      m_previousFilter(nullptr), m_filterSetter(nullptr), m_filterSetterBytes(), m_lockLoaderLock(nullptr), m_unlockLoaderLock(nullptr), m_reportFunctions(nullptr), m_sectionName(),
       m_dumpPath()
 {
     const HMODULE ntdll = LoadLibraryW(L"NtDll.dll");
@@ -96,13 +104,14 @@ bool CrashHandler::SetUp()
     }
     m_section = section;
     m_block = static_cast<CrashBlock*>(view);
+    m_first = first;
     if (first)
     {
         std::memset(m_block, 0, sizeof(CrashBlock));
         StartReportThread();
         SetErrorMode(kErrorMode);
-        SetUnhandledExceptionFilter(&HandleCrash);
-        FreezeUnhandledExceptionFilter();
+        m_previousFilter = SetUnhandledExceptionFilter(&HandleCrash);
+        FreezeFilter();
     }
     ComputeDumpPath();
     g_readyHandler = this;
@@ -118,12 +127,59 @@ void CrashHandler::StartReportThread()
         m_block->reportThread = CreateThread(nullptr, 0, &CrashHandler::ReportThread, this, 0, nullptr);
     if (m_block->reportThread)
         return;
-    for (HANDLE* handle : {&m_block->startEvent, &m_block->readyEvent})
+    CloseAndForget(m_block->startEvent);
+    CloseAndForget(m_block->readyEvent);
+}
+
+// Makes the system's SetUnhandledExceptionFilter return without doing anything, keeping the
+// bytes it replaces for Release.
+void CrashHandler::FreezeFilter()
+{
+    BYTE* setter =
+        reinterpret_cast<BYTE*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetUnhandledExceptionFilter"));
+    if (!setter)
+        return;
+    std::memcpy(m_filterSetterBytes, setter, sizeof(m_filterSetterBytes));
+    if (Patch(setter, kReturnPopOneArgument, sizeof(kReturnPopOneArgument)))
+        m_filterSetter = setter;
+}
+
+void CrashHandler::UnfreezeFilter()
+{
+    if (m_filterSetter && Patch(m_filterSetter, m_filterSetterBytes, sizeof(m_filterSetterBytes)))
+        m_filterSetter = nullptr;
+}
+
+// The thread may not even have started yet (it waits for the loader lock that the unloading
+// thread holds); it holds no lock of its own, so ending it from outside is safe.
+void CrashHandler::StopReportThread()
+{
+    if (m_block->reportThread)
     {
-        if (*handle)
-            CloseHandle(*handle);
-        *handle = nullptr;
+        TerminateThread(m_block->reportThread, 0);
+        WaitForSingleObject(m_block->reportThread, kReportThreadStopMilliseconds);
     }
+    CloseAndForget(m_block->reportThread);
+    CloseAndForget(m_block->startEvent);
+    CloseAndForget(m_block->readyEvent);
+}
+
+void CrashHandler::Release()
+{
+    if (!m_block)
+        return;
+    g_readyHandler = nullptr;
+    if (m_first)
+    {
+        UnfreezeFilter();
+        if (!m_filterSetter)
+            SetUnhandledExceptionFilter(m_previousFilter);
+        StopReportThread();
+    }
+    UnmapViewOfFile(m_block);
+    CloseHandle(m_section);
+    m_block = nullptr;
+    m_section = nullptr;
 }
 
 void CrashHandler::ComputeDumpPath()

@@ -24,6 +24,12 @@ public:
     // thread: the report thread cannot run while the entry holds the loader lock).
     void SetEntryRunning(bool running);
 
+    // The module is being unloaded while the process goes on: its code goes with it, so nothing
+    // may point into it any more. The first handler puts back the previous filter and the
+    // system's filter setter and stops its report thread; every handler unmaps the section.
+    // (At process end nothing is released: the handler stays installed to the last.)
+    void Release();
+
 private:
     typedef LONG(NTAPI* LockLoaderLockFunction)(ULONG flags, ULONG* disposition, ULONG_PTR* cookie);
     typedef LONG(NTAPI* UnlockLoaderLockFunction)(ULONG flags, ULONG_PTR cookie);
@@ -34,6 +40,9 @@ private:
 
     bool SetUp();
     void StartReportThread();
+    void StopReportThread();
+    void FreezeFilter();
+    void UnfreezeFilter();
     void ComputeDumpPath();
     LONG Handle(EXCEPTION_POINTERS* pointers);
     // Leaves the report to the report thread when there is one; returns when there is none.
@@ -52,6 +61,10 @@ private:
     WER_EXCEPTION_INFORMATION m_exceptionInformation;
     HANDLE m_section;
     CrashBlock* m_block;
+    bool m_first;  // this handler made the section, installed the filter and started the thread
+    LPTOP_LEVEL_EXCEPTION_FILTER m_previousFilter;
+    BYTE* m_filterSetter;  // the system's SetUnhandledExceptionFilter once frozen, else null
+    BYTE m_filterSetterBytes[4];
     LockLoaderLockFunction m_lockLoaderLock;
     UnlockLoaderLockFunction m_unlockLoaderLock;
     const WerReportFunctions* m_reportFunctions;

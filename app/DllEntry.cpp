@@ -68,6 +68,10 @@ BOOL WINAPI XjnDllEntry(HANDLE instance, DWORD reason, LPVOID reserved)
     const BOOL result = DllMainCRTStartup(instance, reason, reserved);
     if (handler)
         handler->SetEntryRunning(false);
+    // Unloaded while the process goes on (no reserved pointer): nothing may point into this
+    // module's code afterwards.
+    if (handler && reason == DLL_PROCESS_DETACH && !reserved)
+        handler->Release();
 
     SetFrameChainHead(frame.next);
     return result;

@@ -17,6 +17,9 @@ struct ChildRun
     std::string output;          // what the child wrote (its GoogleTest report)
 };
 
+// What a child's own unhandled-exception filter ends it with.
+const UINT kHostFilterExitCode = 0xB;
+
 // The environment variable naming the child's action (read by CrashChild.DISABLED_Run).
 extern const wchar_t kChildActionVariable[];
 

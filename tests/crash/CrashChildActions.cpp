@@ -24,7 +24,6 @@ typedef void (*CopyFaultCall)();
 
 // A value no export writes: it shows that nothing was written through the pointer.
 const DWORD kUntouched = 0xC0FFEE;
-const UINT kHostFilterExitCode = 0xB;
 
 int g_callbackCalls = 0;
 
@@ -185,6 +184,30 @@ void SecondCopyOfTheHandler()
         fault();
 }
 
+// Unloaded, the library leaves nothing behind that points into its code: the host's filter
+// works again and a crash does not jump into unmapped memory.
+void HostCrashesAfterAnUnload()
+{
+    HMODULE library = LoadTheLibrary();
+    ASSERT_NE(library, nullptr);
+    ASSERT_TRUE(FreeLibrary(library));
+    ASSERT_EQ(GetModuleHandleW(L"XJNTrayNotifications.dll"), nullptr);
+    CrashBlock block{};
+    EXPECT_FALSE(ReadBlock(block));
+    SetUnhandledExceptionFilter(&HostFilter);
+    if (!testing::Test::HasFailure())
+        HostFault();
+}
+
+// Loaded again after an unload, the library has a working handler again.
+void ReloadedLibrary()
+{
+    HMODULE library = LoadTheLibrary();
+    ASSERT_NE(library, nullptr);
+    ASSERT_TRUE(FreeLibrary(library));
+    CallChoiceExport("ShowShutdownDialog");
+}
+
 BOOL CALLBACK NoteWindow(HWND, LPARAM found)
 {
     *reinterpret_cast<bool*>(found) = true;
@@ -233,6 +256,10 @@ TEST(CrashChild, DISABLED_Run)
         HostReplacesTheFilter();
     else if (action == L"second copy")
         SecondCopyOfTheHandler();
+    else if (action == L"unload")
+        HostCrashesAfterAnUnload();
+    else if (action == L"reload")
+        ReloadedLibrary();
     else if (action == L"never started")
         LibraryThatNeverStarted();
     else if (action.compare(0, 9, L"platform ") == 0)

@@ -170,6 +170,7 @@ TEST_F(CrashReporting, ACrashEndsTheProcessWithOneDump)
         {"two threads at once", "two threads", 26, 0, kDivide, CrashingThread::NotMain},
         {"the host's own filter after load", "host filter", 0, -1, kAccess, CrashingThread::Main},
         {"in a second module with the handler", "second copy", 0, -1, kAccess, CrashingThread::Main},
+        {"loaded again after an unload", "reload", 26, 0, kDivide, CrashingThread::Main},
     };
     int index = 0;
     for (const auto& c : cases)
@@ -219,6 +220,16 @@ TEST_F(CrashReporting, WithoutAWritableTemporaryFolderTheProcessStillEnds)
     EXPECT_EQ(run.exitCode, kCrashExit) << run.output;
     EXPECT_FALSE(testsupport::FileExists(missing));
     EXPECT_TRUE(FilesIn(work.Path(), L"*.dmp").empty());
+}
+
+// After the library has been unloaded the host's own filter gets the host's crash.
+TEST_F(CrashReporting, AfterAnUnloadTheHostsFilterWorksAgain)
+{
+    const std::wstring temp = TempFor("unloaded");
+    ASSERT_TRUE(CreateDirectoryW(temp.c_str(), nullptr));
+    const ChildRun run = Run("unload", temp);
+    EXPECT_EQ(run.exitCode, kHostFilterExitCode) << run.output;
+    EXPECT_TRUE(FilesIn(temp, L"*.dmp").empty());
 }
 
 // The section's name taken by another kind of object: the handler cannot be set up, the library
