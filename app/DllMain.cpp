@@ -14,5 +14,6 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     if (TrayApp().InitFailed())
         return FALSE;
     TrayApp().Init(instance);
+    MarkModuleStarted();
     return TRUE;
 }

@@ -1,6 +1,7 @@
 // The four exported calls.
 #include "XJNTrayNotifications.h"
 #include "app/CrashTestCheckpoint.h"
+#include "app/ModuleObjects.h"
 #include "notifications/DialogTrayMessage.h"
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "notifications/DialogTrayMessageLogonDetect.h"
@@ -26,10 +27,22 @@ BOOL ReportNotShown(const wchar_t* message, unsigned line)
     WriteTraceEx(TRACE_ERROR, message, kSource, line);
     return FALSE;
 }
+
+// A library whose start-up never ran has none of its objects: every export refuses, writes
+// nothing and shows nothing.
+bool Refused(const wchar_t* message)
+{
+    if (ModuleStarted())
+        return false;
+    WriteTraceEx(TRACE_ERROR, message, kSource, __LINE__);
+    return true;
+}
 } // namespace
 
 BOOL WINAPI ShowShutdownDialog(DWORD* choice)
 {
+    if (Refused(L"ShowShutdownDialog - the library did not start, refused"))
+        return FALSE;
     CrashTestCheckpoint(26);
     if (!choice)
         return FALSE;
@@ -44,6 +57,8 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
 
 BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context)
 {
+    if (Refused(L"ShowLogonDetectDialog - the library did not start, refused"))
+        return FALSE;
     return CallGuarded(L"ShowLogonDetectDialog", FALSE, [callback, context]() -> BOOL {
         if (g_logonDetectThread != 0)
             return FALSE;
@@ -63,6 +78,8 @@ BOOL WINAPI ShowLogonDetectDialog(XJNLogonDetectCallback callback, DWORD context
 // Only the thread that owns the window may destroy it; any other is refused.
 void WINAPI HideLogonDetectDialog(void)
 {
+    if (Refused(L"HideLogonDetectDialog - the library did not start, refused"))
+        return;
     CallGuarded(L"HideLogonDetectDialog", false, [] {
         const DWORD owner = g_logonDetectThread;
         if (owner != 0 && owner != GetCurrentThreadId())
@@ -90,6 +107,8 @@ void WINAPI HideLogonDetectDialog(void)
 // A null pointer shows nothing and returns 0, as ShowShutdownDialog does.
 BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
 {
+    if (Refused(L"ShowShutdownAfterTaskCompletionDialog - the library did not start, refused"))
+        return FALSE;
     CrashTestCheckpoint(27);
     if (!choice)
         return FALSE;

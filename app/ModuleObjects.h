@@ -8,3 +8,9 @@ class CXJNTrayNotificationsApp;
 // then the engine client (monitor/EngineClient.h, reached through EngineClientEngine()).
 CCoreLogErrors& CoreLogErrors();
 CXJNTrayNotificationsApp& TrayApp();
+
+// True once the library's attach has run to its end. A library whose start-up never ran (its
+// crash handler could not be set up, so none of the objects above exists) stays false, and its
+// exports refuse.
+bool ModuleStarted();
+void MarkModuleStarted();

@@ -3,12 +3,6 @@
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-# Where 32-bit code runs under qemu's user-mode emulator (see enable-i386-emulation.sh), tests that
-# depend on what the processor reports (exception codes) need to know.
-if grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
-  export XJN_CPU_EMULATED=1
-fi
-
 # Creates the prefix up front: a first `wine` call that has to build it can hang a test run.
 xjn_make_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

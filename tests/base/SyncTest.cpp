@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <type_traits>
+
+#include "base/SelfInitialisingLock.h"
 #include "base/Singleton.h"
 #include "base/Sync.h"
 
@@ -42,7 +45,53 @@ DWORD WINAPI EnterOnce(void* context)
     return 0;
 }
 
+// A lock in zeroed static storage, first entered by several threads at once.
+SelfInitialisingLock g_selfInitialisingLock;
+
+struct SelfInitialisingRace
+{
+    HANDLE start;
+    long inside = 0;
+    long overlaps = 0;
+    long total = 0;
+};
+
+DWORD WINAPI SelfInitialisingWorker(void* context)
+{
+    auto* race = static_cast<SelfInitialisingRace*>(context);
+    WaitForSingleObject(race->start, INFINITE);
+    for (int i = 0; i < 2000; ++i)
+    {
+        SelfInitialisingLockGuard guard(g_selfInitialisingLock);
+        SelfInitialisingLockGuard again(g_selfInitialisingLock);  // the holder may enter again
+        if (InterlockedIncrement(&race->inside) != 1)
+            ++race->overlaps;
+        ++race->total;
+        InterlockedDecrement(&race->inside);
+    }
+    return 0;
+}
+
 } // namespace
+
+// Nothing to construct: usable before any constructor of the module has run.
+static_assert(std::is_trivially_default_constructible<SelfInitialisingLock>::value, "needs no constructor");
+
+TEST(SelfInitialisingLock, ThreadsRacingToTheFirstEnterExcludeEachOther)
+{
+    SelfInitialisingRace race;
+    race.start = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE threads[4];
+    for (HANDLE& thread : threads)
+        thread = CreateThread(nullptr, 0, SelfInitialisingWorker, &race, 0, nullptr);
+    SetEvent(race.start);
+    ASSERT_EQ(WaitForMultipleObjects(4, threads, TRUE, 60000), WAIT_OBJECT_0);
+    for (HANDLE thread : threads)
+        CloseHandle(thread);
+    CloseHandle(race.start);
+    EXPECT_EQ(race.overlaps, 0);
+    EXPECT_EQ(race.total, 8000);
+}
 
 TEST(Sync, HoldingThreadMayLockAgain)
 {
