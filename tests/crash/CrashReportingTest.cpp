@@ -182,6 +182,8 @@ TEST_F(CrashReporting, ACrashEndsTheProcessWithOneDump)
         const ChildRun run = Run(c.action, temp);
         EXPECT_EQ(run.exitCode, kCrashExit) << run.output;
         ExpectOneDump(temp, run, PlatformCode(c.fault, work.Path()), c.thread);
+        for (const std::wstring& dump : FilesIn(temp, L"*.dmp"))
+            DeleteFileW((temp + L"\\" + dump).c_str());  // a full dump is hundreds of MB here
     }
 }
 
