@@ -194,6 +194,16 @@ public:
 };
 Engine g_engine;
 
+// The tick count is refreshed in steps and can trail the clock on a busy machine, so that a
+// Sleep that ran its full time looked short; the performance counter reads the clock itself.
+ULONGLONG MillisecondsNow()
+{
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<ULONGLONG>(count.QuadPart * 1000 / frequency.QuadPart);
+}
+
 } // namespace
 
 extern "C" LONG WINAPI GetJanvek(IEngine** engine)
@@ -201,7 +211,7 @@ extern "C" LONG WINAPI GetJanvek(IEngine** engine)
     {
         Locked locked;
         if (g_getJanvekCalls < 8)
-            g_record.getJanvekTimes[g_getJanvekCalls] = GetTickCount64();
+            g_record.getJanvekTimes[g_getJanvekCalls] = MillisecondsNow();
     }
     const int call = g_getJanvekCalls++;
     Note(kEngine, -1, static_cast<ULONG>(call)); // -1: the entry itself

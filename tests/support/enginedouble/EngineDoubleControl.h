@@ -57,7 +57,7 @@ struct Record
     Call calls[kMaxCalls];
     LONG live[kObjectKinds];       // references handed out and not yet released
     LONG overReleases;             // Release calls on an object without a reference
-    ULONGLONG getJanvekTimes[8];   // GetTickCount64 at each GetJanvek call
+    ULONGLONG getJanvekTimes[8];   // milliseconds (performance counter) at each GetJanvek call
 };
 
 // Exported by the double: the script for what follows (clears the record), and the record so far.
