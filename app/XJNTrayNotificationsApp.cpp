@@ -4,10 +4,14 @@
 #include "app/LanguageSetup.h"
 #include "app/TraceLogSettings.h"
 #include "lang/Language.h"
+#include "res/resource.h"
 
 namespace {
+// Source and lines of the start-up trace lines. Fixed: readers of the product's trace logs know
+// these lines by source and line number, whatever this file looks like today.
 const wchar_t kSource[] = L".\\XJNTrayNotificationApp";
-const unsigned kEnglishTextResource = 237;
+const int kLanguageDirectoryTraceLine = 184;
+const int kNoLanguageSettingTraceLine = 193;
 } // namespace
 
 CXJNTrayNotificationsApp::CXJNTrayNotificationsApp(ICoreLogErrors& errorSink, HKEY userRoot, HKEY machineRoot)
@@ -15,15 +19,13 @@ CXJNTrayNotificationsApp::CXJNTrayNotificationsApp(ICoreLogErrors& errorSink, HK
 {
 }
 
-CXJNTrayNotificationsApp::~CXJNTrayNotificationsApp()
+void RemoveAndDeleteTraceLog::operator()(CTraceFileLog* log) const
 {
-    if (m_traceLog)
-    {
-        RemoveTraceModule(m_traceLog);
-        delete m_traceLog;
-        m_traceLog = nullptr;
-    }
+    RemoveTraceModule(log);
+    delete log;
 }
+
+CXJNTrayNotificationsApp::~CXJNTrayNotificationsApp() = default;
 
 bool CXJNTrayNotificationsApp::Init(HINSTANCE instance)
 {
@@ -42,16 +44,16 @@ void CXJNTrayNotificationsApp::InitTraceLog()
     const TraceLogSettings settings = ReadTraceLogSettings(m_machineRegistry);
     if (!settings.activate)
         return;
-    m_traceLog = new CTraceFileLog(settings.filePath.c_str(), &m_errorSink, settings.flushOnWrite != 0,
-                                   settings.append != 0 ? LOG_OPEN_APPEND : LOG_OPEN_NEW, settings.level,
-                                   settings.maxSize);
-    AddTraceModule(m_traceLog);
+    m_traceLog.reset(new CTraceFileLog(settings.filePath.c_str(), &m_errorSink, settings.flushOnWrite != 0,
+                                       settings.append != 0 ? LOG_OPEN_APPEND : LOG_OPEN_NEW, settings.level,
+                                       settings.maxSize));
+    AddTraceModule(m_traceLog.get());
 }
 
 void CXJNTrayNotificationsApp::InitLanguage()
 {
     const std::wstring directory = HostLanguageDirectory();
-    WriteTraceF(kSource, 184, TRACE_INFO, L"CXJNTrayNotificationsApp::InitLanguage() - Language directory is (%s)",
+    WriteTraceF(kSource, kLanguageDirectoryTraceLine, TRACE_INFO, L"CXJNTrayNotificationsApp::InitLanguage() - Language directory is (%s)",
                 directory.c_str());
     std::wstring name;
     if (!ReadLanguageName(m_userRegistry, m_machineRegistry, name))
@@ -59,8 +61,8 @@ void CXJNTrayNotificationsApp::InitLanguage()
         WriteTraceEx(TRACE_ERROR,
                      L"CXJNTrayNotificationsApp::InitLanguage() - Failed to receive language from registry, using "
                      L"English as default.",
-                     kSource, 193);
+                     kSource, kNoLanguageSettingTraceLine);
         name = L"English";
     }
-    Language::SetLanguageFile(directory, name, kEnglishTextResource, L"DEFAULTENGLANG", L"");
+    Language::SetLanguageFile(directory, name, IDR_DEFAULTENGLANG, L"DEFAULTENGLANG", L"");
 }

@@ -2,8 +2,16 @@
 #include "base/Registry.h"
 #include "winframe/AppModule.h"
 
+#include <memory>
+
 class CTraceFileLog;
 class ICoreLogErrors;
+
+// A registered trace log leaves the trace library before it is deleted.
+struct RemoveAndDeleteTraceLog
+{
+    void operator()(CTraceFileLog* log) const;
+};
 
 // The module object: lives as long as the library is loaded, reads the settings through its two
 // registry accessors and owns the trace log while there is one.
@@ -13,7 +21,6 @@ public:
     // errorSink goes to the trace log; the roots are HKCU and HKLM (tests give keys of their own).
     explicit CXJNTrayNotificationsApp(ICoreLogErrors& errorSink, HKEY userRoot = HKEY_CURRENT_USER,
                                       HKEY machineRoot = HKEY_LOCAL_MACHINE);
-    // Removes the trace log from the trace library and deletes it.
     ~CXJNTrayNotificationsApp() override;
 
     // Runs at attach: the framework's module, then InitTraceLog, then InitLanguage.
@@ -24,11 +31,11 @@ public:
     // Hands the language folder and name to Language.
     void InitLanguage();
 
-    CTraceFileLog* GetTraceLog() const { return m_traceLog; }
+    CTraceFileLog* GetTraceLog() const { return m_traceLog.get(); }
 
 private:
     Registry m_userRegistry;
     Registry m_machineRegistry;
-    CTraceFileLog* m_traceLog = nullptr;
+    std::unique_ptr<CTraceFileLog, RemoveAndDeleteTraceLog> m_traceLog;
     ICoreLogErrors& m_errorSink;
 };

@@ -1,5 +1,6 @@
 #include "jnCommonGUI/Imaging.h"
 #include "jnCommonGUI/SkinButton.h"
+#include "jnCommonGUI/SkinButtonTrace.h"
 #include "logvane/include/Logvane.h"
 
 #include <vector>
@@ -27,7 +28,7 @@ void CSkinButton::Paint(HDC dc)
         const HGDIOBJ previous = SelectObject(dc, font);
         if (!previous || previous == HGDI_ERROR)
             WriteTraceEx(TRACE_ERROR, (L"Invalid font handle in button \"" + WindowText(m_hWnd)).c_str(),
-                         L"..\\jnCommonGUI\\SkinButton", 1037);
+                         kSkinButtonTraceSource, kSkinButtonFontFailedTraceLine);
     }
 
     RECT client{};

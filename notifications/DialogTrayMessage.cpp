@@ -11,6 +11,11 @@ namespace {
 
 constexpr DWORD kInfoLinkStyle = kLinkCommandButton | kLinkNoTooltip;  // 0x44
 
+// Source and line of the trace line for a window that cannot be marked. Fixed: readers of the
+// product's trace logs know it by source and line number, whatever this file looks like today.
+constexpr wchar_t kTraceSource[] = L".\\DialogTrayMessage";
+constexpr int kMarkFailedTraceLine = 89;
+
 } // namespace
 
 DialogTrayMessage::DialogTrayMessage() = default;
@@ -39,35 +44,12 @@ void DialogTrayMessage::LoadTexts()
     m_caption = {kProductCaption, kCaptionTextColour};
 }
 
-bool DialogTrayMessage::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                             LRESULT& result)
-{
-    switch (message)
-    {
-    case WM_INITDIALOG:
-        result = OnInitDialog(wParam, lParam);
-        return true;
-    case WM_CTLCOLORSTATIC:
-        result = reinterpret_cast<LRESULT>(
-            OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        return true;
-    case WM_COMMAND:
-        if (HIWORD(wParam) != 0)
-            break;
-        result = OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return true;
-    default:
-        break;
-    }
-    return CTrayNotification<DialogTrayMessage>::ProcessWindowMessage(window, message, wParam, lParam, result);
-}
-
 LRESULT DialogTrayMessage::OnInitDialog(WPARAM wParam, LPARAM lParam)
 {
     Scaler().Apply(ModuleInstance(), m_hWnd, IDD, 96.0, 0);
     if (!MarkNonSkinnable(m_hWnd))
         WriteTraceEx(TRACE_ERROR, L"DialogTrayMessage::OnInitDialog - cannot create window property NON_SKINABLE_STR",
-                     L".\\DialogTrayMessage", 89);
+                     kTraceSource, kMarkFailedTraceLine);
     PrepareDialog();
     InitStatics();
     InitButtons();
@@ -121,7 +103,7 @@ HBRUSH DialogTrayMessage::OnCtlColorStatic(HDC dc, HWND control)
 
 // Every command starts the way out; a pop-up still sliding in keeps the answer and leaves after
 // its display time.
-LRESULT DialogTrayMessage::OnCommand(WORD, WORD id, HWND)
+LRESULT DialogTrayMessage::OnCommand(WORD id)
 {
     m_result = ShutdownWarningAnswer(id, m_result);
     Hide();

@@ -27,10 +27,9 @@ public:
     int GetResult() const { return m_result; }
     const CHyperLinkIcon& InfoLink() const { return m_infoLink; }
 
-    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     HBRUSH OnCtlColorStatic(HDC dc, HWND control) override;
-    LRESULT OnCommand(WORD code, WORD id, HWND control);
+    LRESULT OnCommand(WORD id) override;
     void DrawContent(HDC dc) override;
     void Close() override;
 

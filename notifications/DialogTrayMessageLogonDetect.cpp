@@ -8,7 +8,9 @@
 
 namespace {
 
-// The line number that trace readers know this message by.
+// Source and line of the trace line for a window that cannot be marked. Fixed: readers of the
+// product's trace logs know it by source and line number, whatever this file looks like today.
+constexpr wchar_t kTraceSource[] = L".\\DialogTrayMessageLogonDetect";
 constexpr int kMarkFailedTraceLine = 77;
 constexpr UINT kIdleTimerPeriodMs = 700;
 
@@ -56,37 +58,13 @@ LRESULT CDialogTrayMessageLogonDetect::OnTimer(UINT_PTR id)
     return CTrayNotification<CDialogTrayMessageLogonDetect>::OnTimer(id);
 }
 
-bool CDialogTrayMessageLogonDetect::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                         LRESULT& result)
-{
-    switch (message)
-    {
-    case WM_INITDIALOG:
-        result = OnInitDialog(wParam, lParam);
-        return true;
-    case WM_CTLCOLORSTATIC:
-        result = reinterpret_cast<LRESULT>(
-            OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        return true;
-    case WM_COMMAND:
-        if (HIWORD(wParam) != 0)
-            break;
-        result = OnCommand(LOWORD(wParam));  // this object may be gone now
-        return true;
-    default:
-        break;
-    }
-    return CTrayNotification<CDialogTrayMessageLogonDetect>::ProcessWindowMessage(window, message, wParam, lParam,
-                                                                                 result);
-}
-
 LRESULT CDialogTrayMessageLogonDetect::OnInitDialog(WPARAM wParam, LPARAM lParam)
 {
     Scaler().Apply(ModuleInstance(), m_hWnd, IDD, 96.0, 0);
     if (!MarkNonSkinnable(m_hWnd))
         WriteTraceEx(TRACE_ERROR,
                      L"CDialogTrayMessageLogonDetect::OnInitDialog - cannot create window property NON_SKINABLE_STR",
-                     L".\\DialogTrayMessageLogonDetect", kMarkFailedTraceLine);
+                     kTraceSource, kMarkFailedTraceLine);
     PrepareDialog();
     InitHeaderTexts(m_hWnd, m_title.text, m_message.text, m_caption.text, m_titleWindow, m_messageWindow,
                     m_captionLine);

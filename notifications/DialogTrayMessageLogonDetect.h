@@ -33,13 +33,12 @@ public:
     void DrawContent(HDC dc) override;
     LRESULT OnTimer(UINT_PTR id) override;
 
-    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void PrepareDialog() override;
     HBRUSH OnCtlColorStatic(HDC dc, HWND control) override;
     // Closes the window, then calls the host back; touches nothing of this object afterwards,
     // since the callback may delete it.
-    LRESULT OnCommand(WORD id);
+    LRESULT OnCommand(WORD id) override;
 
     // true: Stop.
     bool GetChoice() const { return m_choice; }

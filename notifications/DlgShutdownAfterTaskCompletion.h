@@ -4,14 +4,17 @@
 #include "notifications/ColouredText.h"
 #include "notifications/TrayNotification.h"
 #include "res/resource.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <string>
 #include <vector>
 
-// Timers of the countdown on the pop-up's window.
-constexpr UINT_PTR kCountdownTimer = 260;   // the seconds, every second
-constexpr UINT_PTR kAnimationTimer = 261;   // the next frame of the icon, every 100 ms
+// Timers of the countdown on the pop-up's window. The ids are fixed, beside the slide timers of
+// every pop-up (257 to 259): a window has one timer per id, so they must never meet.
+constexpr UINT_PTR kCountdownTimer = 260;   // the seconds
+constexpr UINT_PTR kAnimationTimer = 261;   // the next frame of the icon
+constexpr UINT kCountdownPeriodMs = 1000;
+constexpr UINT kAnimationPeriodMs = 100;    // 23 frames: one turn in 2.3 s
 
 // The notice that the system will shut down now that the tasks are done: an animated icon with
 // the seconds counting down over it, a button to shut down (answer true) and one to cancel
@@ -38,12 +41,11 @@ public:
     void DrawContent(HDC dc) override;
     LRESULT OnTimer(UINT_PTR id) override;
 
-    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void PrepareDialog() override;
     HBRUSH OnCtlColorStatic(HDC dc, HWND control) override;
     void OnDestroy() override;
-    LRESULT OnCommand(WORD id);
+    LRESULT OnCommand(WORD id) override;
 
     // true: shut down; false: cancel.
     bool GetResult() const { return m_result; }

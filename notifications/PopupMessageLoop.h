@@ -19,6 +19,9 @@ void RunPopupMessageLoop(Closed closed)
             exitCode = message.wParam;
             continue;
         }
+        // Dispatch before Translate, as the product's pop-ups always have: do not swap them. The
+        // character message of a key is then queued after the key itself was handled, which is
+        // what the host's other windows on this thread have always seen.
         DispatchMessageW(&message);
         TranslateMessage(&message);
     }

@@ -1,4 +1,6 @@
-// Resource ids of XJNTrayNotifications.dll.
+// Resource ids of XJNTrayNotifications.dll. Every id here is fixed: the library looks its resources
+// up by them, and hosts and their automation know the pop-ups' controls by them (1381 and 1382 are
+// the answers' buttons, 1095 the close button).
 #pragma once
 
 // Dialog templates of the notification pop-ups.

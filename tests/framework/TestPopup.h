@@ -2,6 +2,7 @@
 // A pop-up for the framework's tests and benchmarks (not shipped): template 666 with the texts
 // of a shutdown notice, the shared fonts and the skin background.
 #include "notifications/GUIObjects.h"
+#include "notifications/PopupControls.h"
 #include "notifications/TrayNotification.h"
 #include "res/resource.h"
 #include "winframe/ModuleInstance.h"
@@ -31,26 +32,19 @@ public:
             result = 0;
             return true;
         }
-        switch (message)
-        {
-        case WM_CTLCOLORSTATIC:
-            SetTextColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam) == GetDlgItem(window, IDC_CAPTION)
-                                                            ? 0x000000
-                                                            : 0x222222);
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-            return true;
-        case WM_COMMAND:
-            if (HIWORD(wParam) != 0)
-                break;
-            commands.push_back(LOWORD(wParam));
-            Hide();
-            result = 1;
-            return true;
-        default:
-            break;
-        }
         return CTrayNotification<CTestPopup>::ProcessWindowMessage(window, message, wParam, lParam, result);
+    }
+
+    HBRUSH OnCtlColorStatic(HDC dc, HWND control) override
+    {
+        return ColourPopupStatic(dc, control, {{GetDlgItem(m_hWnd, IDC_CAPTION), 0x000000}, {control, 0x222222}});
+    }
+
+    LRESULT OnCommand(WORD id) override
+    {
+        commands.push_back(id);
+        Hide();
+        return 1;
     }
 
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override

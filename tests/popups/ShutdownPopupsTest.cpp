@@ -141,12 +141,12 @@ TEST_F(ShutdownPopups, ShowTheirTextsColoursAndFontsWithoutTakingTheFocus)
                 const StaticColouring colouring = ColouringOf(popup, control);
                 EXPECT_EQ(colouring.textColour, row.colour);
                 EXPECT_EQ(colouring.backgroundMode, TRANSPARENT);
-                EXPECT_EQ(colouring.brush, GetStockObject(NULL_BRUSH)) << "the background shows through";
+                EXPECT_EQ(colouring.brush, GetStockObject(HOLLOW_BRUSH)) << "the background shows through";
             }
             const StaticColouring other = ColouringOf(popup, GetDlgItem(popup, c.uncoloured));
             EXPECT_EQ(other.textColour, kUntouchedColour);
             EXPECT_EQ(other.backgroundMode, TRANSPARENT);
-            EXPECT_EQ(other.brush, GetStockObject(NULL_BRUSH));
+            EXPECT_EQ(other.brush, GetStockObject(HOLLOW_BRUSH));
 
             for (const ButtonRow& row : c.buttons)
             {
