@@ -1,7 +1,7 @@
 // What the crash handler writes and sends for one crash.
 #include "app/CrashHandler.h"
 
-#include "base/UniqueHandle.h"
+#include "winframe/Owners.h"
 
 #include <dbghelp.h>
 
@@ -33,14 +33,14 @@ bool CrashHandler::ReportCrash(EXCEPTION_POINTERS* pointers, DWORD threadId)
 // A name that exists already (CREATE_NEW) or a folder that cannot be written means no dump.
 void CrashHandler::WriteMinidump(EXCEPTION_POINTERS* pointers, DWORD threadId)
 {
-    UniqueHandle file(
+    ScopedFile file(
         CreateFileW(m_dumpPath, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
+    if (!file)
         return;
     MINIDUMP_EXCEPTION_INFORMATION exception = {threadId, pointers, FALSE};
     const BOOL written = MiniDumpWriteDump(GetCurrentProcess(), GetCurrentProcessId(), file.Get(), kDumpType,
                                            &exception, nullptr, nullptr);
-    file.Close();
+    file.Reset();
     if (!written)
         DeleteFileW(m_dumpPath);
 }

@@ -1,5 +1,7 @@
 #include "app/CrashTestCheckpoint.h"
 
+#include "base/Registry.h"
+
 #include <cstring>
 #include <string>
 
@@ -10,15 +12,12 @@ const wchar_t kSwitchOn[] = L"{6E2B9D04-A1C7-4f38-9B5E-27D0C8F3A6B1}";
 const DWORD kActivatedBytes = 128;
 const DWORD kStackOverflow = 2;
 
-RawRegistryValue ReadRaw(HKEY key, const wchar_t* name, DWORD capacity)
+RawRegistryValue ReadRaw(const Registry& registry, const wchar_t* name, DWORD capacity)
 {
     RawRegistryValue value;
-    value.data.assign(capacity, 0);
-    DWORD size = capacity;
-    if (RegQueryValueExW(key, name, nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS)
+    if (!registry.GetValue(kCrashTestKey, name, value.type, value.data, capacity) || value.data.size() > capacity)
         return RawRegistryValue();
     value.present = true;
-    value.data.resize(size);
     return value;
 }
 
@@ -75,14 +74,11 @@ CrashTestSettings ParseCrashTestValues(const CrashTestValues& values)
 
 CrashTestValues ReadCrashTestValues(HKEY root)
 {
+    const Registry registry(root);
     CrashTestValues values;
-    HKEY key = nullptr;
-    if (RegOpenKeyW(root, kCrashTestKey, &key) != ERROR_SUCCESS)
-        return values;
-    values.activated = ReadRaw(key, L"CrashTestActivated", kActivatedBytes);
-    values.number = ReadRaw(key, L"CrashTestNumber", sizeof(DWORD));
-    values.crashType = ReadRaw(key, L"CrashTestType", sizeof(DWORD));
-    RegCloseKey(key);
+    values.activated = ReadRaw(registry, L"CrashTestActivated", kActivatedBytes);
+    values.number = ReadRaw(registry, L"CrashTestNumber", sizeof(DWORD));
+    values.crashType = ReadRaw(registry, L"CrashTestType", sizeof(DWORD));
     return values;
 }
 

@@ -1,6 +1,7 @@
 #include "app/WerReportFunctions.h"
 
 #include "base/SelfInitialisingLock.h"
+#include "winframe/Owners.h"
 
 namespace {
 
@@ -22,17 +23,16 @@ bool Resolve(HMODULE library, const char* name, Function& function)
 bool LoadWerReportFunctions(const wchar_t* library, WerReportFunctions& table)
 {
     table = WerReportFunctions();
-    table.library = LoadLibraryW(library);
-    if (!table.library)
+    ScopedLibrary loaded(LoadLibraryW(library));
+    WerReportFunctions found = WerReportFunctions();
+    if (!loaded || !Resolve(loaded.Get(), "WerReportCreate", found.create) ||
+        !Resolve(loaded.Get(), "WerReportAddDump", found.addDump) ||
+        !Resolve(loaded.Get(), "WerReportSubmit", found.submit) ||
+        !Resolve(loaded.Get(), "WerReportCloseHandle", found.closeHandle))
         return false;
-    if (Resolve(table.library, "WerReportCreate", table.create) &&
-        Resolve(table.library, "WerReportAddDump", table.addDump) &&
-        Resolve(table.library, "WerReportSubmit", table.submit) &&
-        Resolve(table.library, "WerReportCloseHandle", table.closeHandle))
-        return true;
-    FreeLibrary(table.library);
-    table = WerReportFunctions();
-    return false;
+    found.library = loaded.Release();  // the table keeps it
+    table = found;
+    return true;
 }
 
 const WerReportFunctions* ProcessWerReportFunctions()

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "base/Win32Names.h"
+#include "winframe/Owners.h"
 
 // One file-system path, edited by components (drive, directory, name, extension), settable to a
 // well-known folder, with the file operations that act on it. A folder path ends in a backslash.
@@ -120,6 +121,6 @@ private:
 
     std::wstring m_path;
     DWORD m_searchAttributes = 0;
-    HANDLE m_search = nullptr;
+    ScopedFind m_search;
     std::wstring m_searchFolder;
 };

@@ -6,7 +6,7 @@
 #include "base/MessageConstants.h"
 #include "base/OSErrorText.h"
 #include "base/PathText.h"
-#include "base/UniqueHandle.h"
+#include "winframe/Owners.h"
 
 namespace {
 
@@ -96,11 +96,7 @@ bool CPath::Exists() const
     if (PathRoot(m_path) == target + L"\\")
         return IsExistingDirectory(target + L"\\");
     WIN32_FIND_DATAW entry;
-    const HANDLE search = FindFirstFileW(target.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(search);
-    return true;
+    return static_cast<bool>(ScopedFind(FindFirstFileW(target.c_str(), &entry)));
 }
 
 bool CPath::IsDirectory() const
@@ -138,9 +134,9 @@ bool CPath::SetFileTimes(const FILETIME* creation, const FILETIME* access, const
     for (int i = 0; i < 3; ++i)
         if (local[i] && !LocalFileTimeToFileTime(local[i], &utc[i]))
             return false;
-    UniqueHandle file(CreateFileW(m_path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    ScopedFile file(CreateFileW(m_path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!file.IsValid())
+    if (!file)
         return false;
     return SetFileTime(file.Get(), creation ? &utc[0] : nullptr, access ? &utc[1] : nullptr,
                        write ? &utc[2] : nullptr) != FALSE;
@@ -166,9 +162,7 @@ bool CPath::GetDriveTotalBytes(ULONGLONG& bytes) const
 
 void CPath::CloseSearch()
 {
-    if (m_search)
-        FindClose(m_search);
-    m_search = nullptr;
+    m_search.Reset();
     m_searchAttributes = 0;
 }
 
@@ -176,10 +170,10 @@ bool CPath::FindFirst(DWORD attributeMask)
 {
     CloseSearch();
     WIN32_FIND_DATAW entry;
-    const HANDLE search = FindFirstFileW(m_path.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    ScopedFind search(FindFirstFileW(m_path.c_str(), &entry));
+    if (!search)
         return false;
-    m_search = search;
+    m_search = std::move(search);
     m_searchAttributes = attributeMask;
     m_searchFolder = Folder();
     if (!MatchesMask(entry, m_searchAttributes))
@@ -193,7 +187,7 @@ bool CPath::FindNext()
     if (!m_search)
         return false;
     WIN32_FIND_DATAW entry;
-    while (FindNextFileW(m_search, &entry))
+    while (FindNextFileW(m_search.Get(), &entry))
     {
         if (MatchesMask(entry, m_searchAttributes))
         {

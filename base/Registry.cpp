@@ -1,5 +1,7 @@
 #include "base/Registry.h"
 
+#include "winframe/Owners.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -69,26 +71,6 @@ struct RegApi<char>
     }
 };
 
-// One open key, closed when it goes out of scope.
-class OpenKey
-{
-public:
-    OpenKey() = default;
-    ~OpenKey()
-    {
-        if (m_key)
-            RegCloseKey(m_key);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-    HKEY* Receive() { return &m_key; }
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
-
 // Subkey names are at most 255 characters; the buffer has room for that and more.
 const DWORD kSubKeyNameChars = 261;
 
@@ -100,19 +82,19 @@ struct Place
 };
 
 template <class Char>
-bool OpenForRead(const Place& place, const std::basic_string<Char>& subKey, OpenKey& key)
+bool OpenForRead(const Place& place, const std::basic_string<Char>& subKey, ScopedRegistryKey& key)
 {
     return RegApi<Char>::Open(place.root, subKey.c_str(), KEY_READ | place.view, key.Receive()) == ERROR_SUCCESS;
 }
 
 template <class Char>
-bool Create(const Place& place, const std::basic_string<Char>& subKey, OpenKey& key)
+bool Create(const Place& place, const std::basic_string<Char>& subKey, ScopedRegistryKey& key)
 {
     return RegApi<Char>::Create(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS;
 }
 
 template <class Char>
-bool OpenForWrite(const Place& place, const std::basic_string<Char>& subKey, bool create, OpenKey& key)
+bool OpenForWrite(const Place& place, const std::basic_string<Char>& subKey, bool create, ScopedRegistryKey& key)
 {
     if (RegApi<Char>::Open(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS)
         return true;
@@ -122,17 +104,17 @@ bool OpenForWrite(const Place& place, const std::basic_string<Char>& subKey, boo
 template <class Char>
 bool KeyExistsT(const Place& place, const std::basic_string<Char>& subKey, bool create)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     if (OpenForRead(place, subKey, key))
         return true;
-    OpenKey created;
+    ScopedRegistryKey created;
     return create && Create(place, subKey, created);
 }
 
 template <class Char>
 bool ValueExistsT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     return OpenForRead(place, subKey, key) &&
            RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
@@ -141,7 +123,7 @@ template <class Char>
 bool EnumSubKeysT(const Place& place, const std::basic_string<Char>& subKey,
                   std::vector<std::basic_string<Char>>& names)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     if (!OpenForRead(place, subKey, key))
         return false;
     names.clear();
@@ -160,7 +142,7 @@ template <class Char>
 bool GetStringValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                      std::basic_string<Char>& value)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     DWORD bytes = 0;
     if (!OpenForRead(place, subKey, key) ||
         RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, &bytes) != ERROR_SUCCESS)
@@ -178,7 +160,7 @@ template <class Char>
 bool GetBinaryValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                      void* buffer, DWORD& size)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     DWORD needed = 0;
     if (!buffer || !OpenForRead(place, subKey, key) ||
         RegApi<Char>::Query(key.Get(), name.c_str(), nullptr, nullptr, &needed) != ERROR_SUCCESS ||
@@ -195,7 +177,7 @@ template <class Char>
 bool GetValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                DWORD& type, std::vector<BYTE>& data, DWORD firstReadSize)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     if (!OpenForRead(place, subKey, key))
         return false;
     // At least one byte: without a buffer the query reports the size and reads nothing.
@@ -220,7 +202,7 @@ template <class Char>
 bool GetDWORDValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                     DWORD& value)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     DWORD type = REG_NONE;
     DWORD size = 0;
     // A REG_DWORD shorter than 4 bytes has no number in it: reading 4 bytes would run past it.
@@ -240,7 +222,7 @@ template <class Char>
 bool SetValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name,
                DWORD type, const void* data, DWORD size, bool create)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     return OpenForWrite(place, subKey, create, key) &&
            RegApi<Char>::Set(key.Get(), name.c_str(), type, data, size) == ERROR_SUCCESS;
 }
@@ -256,7 +238,7 @@ bool SetStringValueT(const Place& place, const std::basic_string<Char>& subKey, 
 template <class Char>
 bool DeleteValueT(const Place& place, const std::basic_string<Char>& subKey, const std::basic_string<Char>& name)
 {
-    OpenKey key;
+    ScopedRegistryKey key;
     return RegApi<Char>::Open(place.root, subKey.c_str(), KEY_WRITE | place.view, key.Receive()) == ERROR_SUCCESS &&
            RegApi<Char>::DeleteValue(key.Get(), name.c_str()) == ERROR_SUCCESS;
 }

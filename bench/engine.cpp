@@ -2,7 +2,7 @@
 // library's LoadLibrary time when no engine library can be found, against a bare DLL of the same
 // file size (measured in a copy of this program in a folder without aJNClient.dll).
 #include "BenchSupport.h"
-#include "base/ComRef.h"
+#include "winframe/Owners.h"
 #include "monitor/EngineClient.h"
 #include "support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 #include "Screenshot.h"
 
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <gdiplus.h>
 

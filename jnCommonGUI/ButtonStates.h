@@ -15,6 +15,10 @@ enum ButtonState : int
 
 constexpr int kButtonStateCount = 5;
 
+// The skin buttons' caption colour by state index (Normal, Hot, Pressed, Disabled, Focused):
+// black, and grey while disabled. The pop-ups' shared objects hand out the same table.
+constexpr COLORREF kButtonCaptionColours[kButtonStateCount] = {0x000000, 0x000000, 0x000000, 0x646464, 0x000000};
+
 // The image index of a state; -1 for a value that is no state.
 int ButtonStateIndex(int state);
 

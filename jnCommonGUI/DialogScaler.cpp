@@ -137,7 +137,7 @@ void CDialogScaler::ApplyParsed(HWND dialog, const DialogTemplate& t, double ref
         if (m_fonts.count(item.id))
             continue;
         const TEXTMETRICA metrics = MetricsOf(control, m_scaledFont.Get());
-        ScopedGdiObject<HFONT> controlFont(CreateFontFor(height, metrics.tmWeight, metrics.tmItalic != 0,
+        ScopedFont controlFont(CreateFontFor(height, metrics.tmWeight, metrics.tmItalic != 0,
                                                     metrics.tmUnderlined != 0, metrics.tmStruckOut != 0,
                                                     metrics.tmCharSet, PitchAndFamilyOf(metrics), font.faceName));
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont.Get()), TRUE);

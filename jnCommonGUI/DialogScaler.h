@@ -1,5 +1,5 @@
 #pragma once
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <map>
 #include <set>
@@ -44,10 +44,10 @@ public:
 private:
     void ApplyParsed(HWND dialog, const DialogTemplate& dialogTemplate, double referenceDpi, int toParentClient);
 
-    std::map<UINT, ScopedGdiObject<HFONT>> m_fonts;   // the font made for each control
+    std::map<UINT, ScopedFont> m_fonts;   // the font made for each control
     std::set<UINT> m_excluded;
     HWND m_window = nullptr;                    // null while nothing is applied
-    ScopedGdiObject<HFONT> m_scaledFont;             // the dialog's font made here
+    ScopedFont m_scaledFont;             // the dialog's font made here
     HFONT m_initialFont = nullptr;              // the dialog's font before, not ours
     std::vector<UINT> m_controlIds;             // the template's controls, to give their font back
 };

@@ -1,5 +1,7 @@
 #include "jnCommonGUI/DocumentLauncher.h"
 
+#include "winframe/Owners.h"
+
 bool CDocumentLauncher::Launch(const wchar_t* document, HANDLE* process, bool wait) const
 {
     if (process)
@@ -15,15 +17,11 @@ bool CDocumentLauncher::Launch(const wchar_t* document, HANDLE* process, bool wa
     request.nShow = SW_SHOWNORMAL;
     if (!m_shellExecute(&request))
         return false;
-    if (request.hProcess)
-    {
-        if (wait)
-            WaitForSingleObject(request.hProcess, INFINITE);
-        // Nobody asked for the handle: close it rather than leak one per launch.
-        if (process)
-            *process = request.hProcess;
-        else
-            CloseHandle(request.hProcess);
-    }
+    // Nobody asked for the handle: it is closed rather than leaked, one per launch.
+    ScopedKernelHandle launched(request.hProcess);
+    if (launched && wait)
+        WaitForSingleObject(launched.Get(), INFINITE);
+    if (process && launched)
+        *process = launched.Release();
     return true;
 }

@@ -2,7 +2,7 @@
 #include "jnCommonGUI/GreyScale.h"
 #include "jnCommonGUI/Imaging.h"
 
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 void DrawGreyedIcon(HDC dc, const RECT& rect, HICON icon)
 {

@@ -1,21 +1,22 @@
 #include "jnCommonGUI/HyperLinkIcon.h"
 
 #include "jnCommonGUI/Imaging.h"
+#include "jnCommonGUI/LinkColours.h"
 #include "winframe/ModuleInstance.h"
 
 CHyperLinkIcon::CHyperLinkIcon() = default;
 
-CHyperLinkIcon::~CHyperLinkIcon()
+CHyperLinkIcon::~CHyperLinkIcon() = default;
+
+bool CHyperLinkIcon::SubclassWindow(HWND control)
 {
-    ReleaseIcon();
+    return CHyperLink::SubclassWindow(control, ReadLinkColours());
 }
 
 void CHyperLinkIcon::ReleaseIcon()
 {
-    if (m_icon && m_iconOwned)
-        DestroyIcon(m_icon);
+    m_ownedIcon.Reset();
     m_icon = nullptr;
-    m_iconOwned = false;
     m_iconWidth = 0;
     m_iconHeight = 0;
 }
@@ -37,7 +38,8 @@ bool CHyperLinkIcon::TakeIcon(HICON icon, bool owned, BYTE width, BYTE height)
     if (icon)
     {
         m_icon = icon;
-        m_iconOwned = owned;
+        if (owned)
+            m_ownedIcon.Reset(icon);
         m_iconWidth = width;
         m_iconHeight = height;
     }

@@ -14,6 +14,9 @@ public:
     CHyperLinkIcon();
     ~CHyperLinkIcon() override;
 
+    // Takes over a static control in the link colours the user chose for the system's browser.
+    bool SubclassWindow(HWND control);
+
     // Loads the icon from the module's resources at width by height; the link destroys it.
     // False (and no icon) when the resource is missing.
     bool SetIcon(UINT id, BYTE width, BYTE height);
@@ -40,7 +43,8 @@ private:
     bool TakeIcon(HICON icon, bool owned, BYTE width, BYTE height);
     void SendHoverNotification(UINT code);
 
-    HICON m_icon = nullptr;
+    HICON m_icon = nullptr;      // drawn; borrowed or the one below
+    ScopedIcon m_ownedIcon;      // the icon loaded from the resources
     BYTE m_iconWidth = 0;
     BYTE m_iconHeight = 0;
     int m_iconLeft = 0;
@@ -53,5 +57,4 @@ private:
     COLORREF m_hoverColour = 0;
     COLORREF m_disabledColour = RGB(100, 100, 100);
     bool m_showIcon = true;
-    bool m_iconOwned = false;
 };

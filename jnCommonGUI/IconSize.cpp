@@ -1,6 +1,6 @@
 #include "jnCommonGUI/Imaging.h"
 
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 bool GetIconSize(HICON icon, SIZE& size)
 {

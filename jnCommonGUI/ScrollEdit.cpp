@@ -1,7 +1,7 @@
 #include "jnCommonGUI/ScrollEdit.h"
 
 #include "jnCommonGUI/ScrollBarDecision.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <algorithm>
 #include <string>

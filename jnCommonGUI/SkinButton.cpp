@@ -5,8 +5,8 @@
 #include "jnCommonGUI/KeyRuns.h"
 #include "jnCommonGUI/NinePartStretch.h"
 #include "jnCommonGUI/NonSkinnable.h"
+#include "jnCommonGUI/SkinButtonTrace.h"
 #include "logvane/include/Logvane.h"
-#include "notifications/GUIObjects.h"
 #include "winframe/ModuleInstance.h"
 #include "winframe/PaintWindow.h"
 
@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr wchar_t kTraceSource[] = L"..\\jnCommonGUI\\SkinButton";
 constexpr LONG kButtonTypeMask = 0x0F;
 
 HBITMAP LoadBitmapResource(UINT id, int width, int height)
@@ -39,7 +38,7 @@ CSkinButton::CSkinButton()
     const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
     for (int i = 0; i < kButtonStateCount; ++i)
     {
-        m_captionColours[i] = GUIObjects().GetButtonTextColour(i);
+        m_captionColours[i] = kButtonCaptionColours[i];
         m_secondTextColours[i] = windowText;
     }
 }
@@ -52,7 +51,7 @@ bool CSkinButton::SubclassWindow(HWND button)
         return false;
     if (!MarkNonSkinnable(m_hWnd))
         WriteTraceEx(TRACE_ERROR, L"CSkinButton::SubclassWindow - cannot create window property NON_SKINABLE_STR",
-                     kTraceSource, 531);
+                     kSkinButtonTraceSource, kSkinButtonMarkFailedTraceLine);
     TakeOverStyle();
     return true;
 }
@@ -253,14 +252,9 @@ bool CSkinButton::BuildWindowRegion()
     GetClientRect(m_hWnd, &region->rdh.rcBound);
     if (!runs.empty())
         std::memcpy(region->Buffer, runs.data(), runs.size() * sizeof(RECT));
-    HRGN windowRegion = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), region);
-    if (!windowRegion)
+    ScopedRegion windowRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), region));
+    if (!windowRegion || !HandRegionToWindow(m_hWnd, std::move(windowRegion), FALSE))
         return false;
-    if (!SetWindowRgn(m_hWnd, windowRegion, FALSE))
-    {
-        DeleteObject(windowRegion);
-        return false;
-    }
     // The window owns its region now; painting and hit tests use a copy.
     ScopedRegion copy(CreateRectRgn(0, 0, 0, 0));
     if (copy && GetWindowRgn(m_hWnd, copy.Get()) != ERROR)

@@ -1,6 +1,6 @@
 #pragma once
 #include "jnCommonGUI/ButtonStates.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 #include "winframe/WindowSubclass.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "lang/FileString.h"
 
 #include "base/BaseException.h"
-#include "base/UniqueHandle.h"
+#include "winframe/Owners.h"
 #include "lang/ByteArray.h"
 #include "lang/TextDecoding.h"
 
@@ -14,9 +14,9 @@ const wchar_t kSource[] = L".\\FileString";
 bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteLimit)
 {
     m_fileName = path;
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   openAlways ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
+    if (!file)
         return false;
     const DWORD size = GetFileSize(file.Get(), nullptr);
     if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
@@ -37,7 +37,7 @@ bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteL
             break;
         total += read;
     }
-    file.Close();
+    file.Reset();
     if (total == 0)
         return true;
     const unsigned char* data = bytes.GetPtr(0);
@@ -52,11 +52,11 @@ bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteL
 
 bool FileString::createFile(const std::wstring& path)
 {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
+    if (!file)
         throw BaseException(kSource, __LINE__, L"File String Exception", BaseException::NoErrorCode);
-    file.Close();
+    file.Reset();
     m_fileName = path;
     return true;
 }
@@ -66,15 +66,15 @@ bool FileString::saveFile(const std::wstring& path)
     const std::wstring& target = path.empty() ? m_fileName : path;
     if (target.empty())
         return false;
-    UniqueHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    ScopedFile file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
+    if (!file)
         throw BaseException(kSource, __LINE__, L"FileString::saveFile(), OpenFile Failed",
                             BaseException::NoErrorCode);
     const std::string bytes = stdstr::fromUNICODE(m_text, CP_UTF8);
     DWORD written = 0;
     const BOOL ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    file.Close();
+    file.Reset();
     if (!ok || written != bytes.size())
         throw BaseException(kSource, __LINE__, L"FileString::saveFile(), WriteFile Failed",
                             BaseException::NoErrorCode);

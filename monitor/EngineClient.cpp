@@ -14,11 +14,11 @@ DWORD EngineEntryRetryWait(int retry)
 
 CEngineClient::CEngineClient(const wchar_t* libraryName)
 {
-    m_library = LoadLibraryW(libraryName);
+    m_library.Reset(LoadLibraryW(libraryName));
     if (!m_library)
         return;
-    const auto entry =
-        reinterpret_cast<JNAPI::GetJanvekFunction>(reinterpret_cast<void*>(GetProcAddress(m_library, kEngineEntryName)));
+    const auto entry = reinterpret_cast<JNAPI::GetJanvekFunction>(
+        reinterpret_cast<void*>(GetProcAddress(m_library.Get(), kEngineEntryName)));
     if (!entry)
         return;
     ComRef<JNAPI::IEngine> engine;
@@ -37,18 +37,7 @@ CEngineClient::CEngineClient(const wchar_t* libraryName)
         probe && probe->MustNotBeUsed())
         return;
     engine->Start(1);
-    m_engine = engine.Get();
-    m_engine->AddRef();
-}
-
-CEngineClient::~CEngineClient()
-{
-    if (m_engine)
-        m_engine->Release();
-    m_engine = nullptr;
-    if (m_library)
-        FreeLibrary(m_library);
-    m_library = nullptr;
+    m_engine = std::move(engine);
 }
 
 CModuleEngineClient::CModuleEngineClient()

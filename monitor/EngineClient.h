@@ -1,7 +1,7 @@
 // The link to the product's engine: the engine library loaded once per module, the engine object
 // it hands out, and the steps with which a usage graph connects to its performance monitor.
 #pragma once
-#include "base/ComRef.h"
+#include "winframe/Owners.h"
 #include "monitor/EngineInterfaces.h"
 #include "monitor/PerfMonListener.h"
 
@@ -21,18 +21,18 @@ class CEngineClient
 {
 public:
     explicit CEngineClient(const wchar_t* libraryName = kEngineLibraryName);
-    ~CEngineClient();
     CEngineClient(const CEngineClient&) = delete;
     CEngineClient& operator=(const CEngineClient&) = delete;
 
     // Not counted: null when there is no engine.
-    JNAPI::IEngine* GetEngine() const { return m_engine; }
+    JNAPI::IEngine* GetEngine() const { return m_engine.Get(); }
     // 0 when the library did not load; kept even when its entry gave no engine.
-    HMODULE GetLibrary() const { return m_library; }
+    HMODULE GetLibrary() const { return m_library.Get(); }
 
 private:
-    JNAPI::IEngine* m_engine = nullptr;
-    HMODULE m_library = nullptr;
+    // In this order: the engine is released before its library goes.
+    ScopedLibrary m_library;
+    ComRef<JNAPI::IEngine> m_engine;
 };
 
 // The module-wide client (one, built with the module objects): EngineClientEngine answers from it

@@ -7,16 +7,8 @@
 #include "monitor/EngineClient.h"
 #include "monitor/UsageHistoryLayout.h"
 #include "monitor/UsageHistorySettings.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 #include "winframe/WindowSubclass.h"
-
-#include <commctrl.h>
-
-struct DestroyImageListHandle
-{
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
-};
-using ScopedImageList = ScopedHandle<HIMAGELIST, DestroyImageListHandle>;
 
 // The general graph: takes over an existing child window and draws it from its settings.
 class CCustomUsageHistoryCtrl : public CWindowSubclass

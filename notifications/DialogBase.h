@@ -3,7 +3,7 @@
 #include "notifications/DialogPages.h"
 #include "jnCommonGUI/NonSkinnable.h"
 #include "winframe/Dialog.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <map>
 #include <memory>
@@ -147,7 +147,7 @@ protected:
     int m_pageMarginBottom = 0;
 
 private:
-    ScopedGdiObject<HBRUSH> m_background;
+    ScopedBrush m_background;
     CDialogImplBase* m_activePage = nullptr;
     int m_activeKey = -1;
     std::map<int, std::unique_ptr<CDialogImplBase>> m_pages;

@@ -1,8 +1,8 @@
 #include "notifications/GUIObjects.h"
 
+#include "jnCommonGUI/ButtonStates.h"
+#include "res/resource.h"
 #include "winframe/ModuleInstance.h"
-
-#include <initializer_list>
 
 namespace {
 
@@ -16,14 +16,6 @@ HFONT MakeFont(int height, int weight, const wchar_t* face, bool underline = fal
 HBITMAP LoadBitmapResource(int id)
 {
     return static_cast<HBITMAP>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0));
-}
-
-template <class Handle>
-void DeleteGdiObject(Handle& handle)
-{
-    if (handle)
-        DeleteObject(handle);
-    handle = nullptr;
 }
 
 } // namespace
@@ -40,29 +32,20 @@ CGUIObjects::CGUIObjects()
       m_tahoma13Bold(MakeFont(13, FW_BOLD, L"Tahoma")),
       m_tahoma13Underline(MakeFont(13, 0, L"Tahoma", true)),
       m_whiteBrush(CreateSolidBrush(0xFFFFFF)),
-      m_buttonStrip(LoadBitmapResource(286)),
-      m_bitmap281(LoadBitmapResource(281)),
-      m_closeButtonStrip(LoadBitmapResource(282)),
-      m_bitmap342(LoadBitmapResource(342)),
-      m_icon343(static_cast<HICON>(LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(343), IMAGE_ICON, 16, 16, 0)))
+      m_buttonStrip(LoadBitmapResource(IDB_BUTTON_STRIP)),
+      m_emblem(LoadBitmapResource(IDB_EMBLEM)),
+      m_closeButtonStrip(LoadBitmapResource(IDB_CLOSE_BUTTON_STRIP)),
+      m_captionSeparator(LoadBitmapResource(IDB_SEPARATOR)),
+      m_smallInfoIcon(static_cast<HICON>(
+          LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(IDI_INFO_SMALL), IMAGE_ICON, 16, 16, 0)))
 {
 }
 
-CGUIObjects::~CGUIObjects()
-{
-    for (HFONT* font : {&m_arial14Bold, &m_arial14, &m_arial15Bold, &m_arial16Bold, &m_arial18Bold, &m_arial22,
-                        &m_tahoma11, &m_tahoma13, &m_tahoma13Bold, &m_tahoma13Underline})
-        DeleteGdiObject(*font);
-    DeleteGdiObject(m_whiteBrush);
-    for (HBITMAP* bitmap : {&m_buttonStrip, &m_bitmap281, &m_closeButtonStrip, &m_bitmap342})
-        DeleteGdiObject(*bitmap);
-    if (m_icon343)
-        DestroyIcon(m_icon343);
-}
+CGUIObjects::~CGUIObjects() = default;
 
 COLORREF CGUIObjects::GetButtonTextColour(int stateIndex) const
 {
-    return stateIndex >= 0 && stateIndex < 5 ? m_buttonTextColours[stateIndex] : m_buttonTextColours[0];
+    return kButtonCaptionColours[stateIndex >= 0 && stateIndex < kButtonStateCount ? stateIndex : 0];
 }
 
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
-#include <windows.h>
+#include "winframe/Owners.h"
 
 // The fonts, brush, bitmaps, icon and button caption colours that every pop-up shares.
-// Built once when the library loads, freed when it unloads; borrowers never delete them.
+// Built once when the library loads, freed when it unloads; borrowers never delete them. A
+// handle that could not be made stays null.
 class CGUIObjects
 {
 public:
@@ -11,43 +12,42 @@ public:
     CGUIObjects(const CGUIObjects&) = delete;
     CGUIObjects& operator=(const CGUIObjects&) = delete;
 
-    HFONT GetArial14Bold() const { return m_arial14Bold; }
-    HFONT GetArial14() const { return m_arial14; }
-    HFONT GetArial15Bold() const { return m_arial15Bold; }
-    HFONT GetArial16Bold() const { return m_arial16Bold; }
-    HFONT GetArial18Bold() const { return m_arial18Bold; }
-    HFONT GetArial22() const { return m_arial22; }
-    HFONT GetTahoma11() const { return m_tahoma11; }
-    HFONT GetTahoma13() const { return m_tahoma13; }
-    HFONT GetTahoma13Bold() const { return m_tahoma13Bold; }
-    HFONT GetTahoma13Underline() const { return m_tahoma13Underline; }
-    HBRUSH GetWhiteBrush() const { return m_whiteBrush; }
-    HBITMAP GetButtonStrip() const { return m_buttonStrip; }        // bitmap 286
-    HBITMAP GetBitmap281() const { return m_bitmap281; }
-    HBITMAP GetCloseButtonStrip() const { return m_closeButtonStrip; }  // bitmap 282
-    HBITMAP GetBitmap342() const { return m_bitmap342; }
-    HICON GetIcon343() const { return m_icon343; }
+    HFONT GetArial14Bold() const { return m_arial14Bold.Get(); }
+    HFONT GetArial14() const { return m_arial14.Get(); }
+    HFONT GetArial15Bold() const { return m_arial15Bold.Get(); }
+    HFONT GetArial16Bold() const { return m_arial16Bold.Get(); }
+    HFONT GetArial18Bold() const { return m_arial18Bold.Get(); }
+    HFONT GetArial22() const { return m_arial22.Get(); }
+    HFONT GetTahoma11() const { return m_tahoma11.Get(); }
+    HFONT GetTahoma13() const { return m_tahoma13.Get(); }
+    HFONT GetTahoma13Bold() const { return m_tahoma13Bold.Get(); }
+    HFONT GetTahoma13Underline() const { return m_tahoma13Underline.Get(); }
+    HBRUSH GetWhiteBrush() const { return m_whiteBrush.Get(); }
+    HBITMAP GetButtonStrip() const { return m_buttonStrip.Get(); }
+    HBITMAP GetEmblem() const { return m_emblem.Get(); }
+    HBITMAP GetCloseButtonStrip() const { return m_closeButtonStrip.Get(); }
+    HBITMAP GetCaptionSeparator() const { return m_captionSeparator.Get(); }
+    HICON GetSmallInfoIcon() const { return m_smallInfoIcon.Get(); }
     // Skin-button caption colour by state index: Normal, Hot, Pressed, Disabled, Focused.
     COLORREF GetButtonTextColour(int stateIndex) const;
 
 private:
-    HFONT m_arial14Bold = nullptr;
-    HFONT m_arial14 = nullptr;
-    HFONT m_arial15Bold = nullptr;
-    HFONT m_arial16Bold = nullptr;
-    HFONT m_arial18Bold = nullptr;
-    HFONT m_arial22 = nullptr;
-    HFONT m_tahoma11 = nullptr;
-    HFONT m_tahoma13 = nullptr;
-    HFONT m_tahoma13Bold = nullptr;
-    HFONT m_tahoma13Underline = nullptr;
-    HBRUSH m_whiteBrush = nullptr;
-    HBITMAP m_buttonStrip = nullptr;
-    HBITMAP m_bitmap281 = nullptr;
-    HBITMAP m_closeButtonStrip = nullptr;
-    HBITMAP m_bitmap342 = nullptr;
-    HICON m_icon343 = nullptr;
-    COLORREF m_buttonTextColours[5] = {0, 0, 0, 0x646464, 0};
+    ScopedFont m_arial14Bold;
+    ScopedFont m_arial14;
+    ScopedFont m_arial15Bold;
+    ScopedFont m_arial16Bold;
+    ScopedFont m_arial18Bold;
+    ScopedFont m_arial22;
+    ScopedFont m_tahoma11;
+    ScopedFont m_tahoma13;
+    ScopedFont m_tahoma13Bold;
+    ScopedFont m_tahoma13Underline;
+    ScopedBrush m_whiteBrush;
+    ScopedBitmap m_buttonStrip;
+    ScopedBitmap m_emblem;
+    ScopedBitmap m_closeButtonStrip;
+    ScopedBitmap m_captionSeparator;
+    ScopedIcon m_smallInfoIcon;
 };
 
 // The module-wide instance.

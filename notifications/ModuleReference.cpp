@@ -28,8 +28,6 @@ CModulePin::CModulePin() : m_module(TakeModuleReference())
 CModulePin::~CModulePin()
 {
     --g_pins;
-    if (m_module)
-        FreeLibrary(m_module);
 }
 
 int CModulePin::Count()
@@ -41,24 +39,25 @@ void CallHostKeepingLibrary(XJNLogonDetectCallback callback, DWORD context, DWOR
 {
     if (!callback)
         return;
-    HMODULE kept = TakeModuleReference();
+    ScopedLibrary kept(TakeModuleReference());
     CallHostCallback(callback, context, choice);
-    if (!kept)
-        return;
-    if (g_pins > 0)
-        FreeLibrary(kept);  // a pin holds the library: this cannot be the last reference
-    else
+    // With a pin holding the library, letting go of this reference cannot be the last one;
+    // without, it is parked until the host calls again.
+    if (kept && g_pins == 0)
+    {
+        kept.Release();
         ++g_parked;
+    }
 }
 
 void SettleParkedReferences()
 {
     for (int parked = g_parked.exchange(0); parked > 0; --parked)
     {
-        HMODULE module = nullptr;
-        if (GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                               reinterpret_cast<LPCWSTR>(&SettleParkedReferences), &module))
-            FreeLibrary(module);
+        // A parked reference belongs to nobody: an owner takes it over and gives it back.
+        ScopedLibrary parkedReference;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(&SettleParkedReferences), parkedReference.Receive());
     }
 }
 

@@ -4,6 +4,7 @@
 // returns into the library: that would unmap the code under the returning call.
 #pragma once
 #include "XJNTrayNotifications.h"
+#include "winframe/Owners.h"
 
 // Holds one reference on the library while it lives. Destroy it only where the caller holds a
 // reference of its own (inside an export, whose caller has the library loaded).
@@ -19,7 +20,7 @@ public:
     static int Count();
 
 private:
-    HMODULE m_module;
+    ScopedLibrary m_module;
 };
 
 // Calls the host back (either calling convention) with the library kept loaded across the call.

@@ -7,7 +7,8 @@
 
 #include "Logvane.h"
 
-// Timers on a pop-up's window.
+// Timers on a pop-up's window. The ids are fixed: the pop-ups' own timers (260, 261, 271) are
+// numbered around them, and a window has one timer per id.
 constexpr UINT_PTR kSlideInTimer = 257;
 constexpr UINT_PTR kSlideOutTimer = 258;
 constexpr UINT_PTR kDisplayTimer = 259;
@@ -16,9 +17,10 @@ constexpr UINT_PTR kDisplayTimer = 259;
 // placed against the taskbar's inner edge beside the notification area. It slides out of the
 // taskbar one step per tick, stays for its display time and slides back before it closes.
 //
-// T supplies IDD, a WM_INITDIALOG handler that calls SetBackgroundBitmap and ends with this
-// class's OnInitDialog, and DrawContent. T's ProcessWindowMessage sees every message first and
-// hands what it leaves to this class's.
+// Every message of a pop-up takes one path, through this class's ProcessWindowMessage, to the
+// handler T overrides: OnInitDialog (which ends with this class's), OnCtlColorStatic, OnCommand,
+// OnDestroy, OnTimer and DrawContent. T calls SetBackgroundBitmap while it initialises. The dialog
+// base's own message map is not part of this chain.
 template <class T>
 class CTrayNotification : public CDialogBase<T>
 {
@@ -26,11 +28,25 @@ public:
     CTrayNotification() = default;
     ~CTrayNotification() override = default;
 
-    // The template's handlers; the dialog base's handlers are not part of this chain.
     bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
         switch (message)
         {
+        case WM_INITDIALOG:
+            result = this->OnInitDialog(wParam, lParam);
+            return true;
+        case WM_CTLCOLORSTATIC:
+            result = reinterpret_cast<LRESULT>(
+                this->OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+            return true;
+        case WM_COMMAND:
+            if (HIWORD(wParam) != 0)
+                break;  // a control's notification: reflected back to the control below
+            result = OnCommand(LOWORD(wParam));  // the pop-up may be gone now: nothing after this
+            return true;
+        case WM_DESTROY:
+            this->OnDestroy();
+            return false;  // the dialog manager has its own work to do
         case WM_PAINT:
             OnPaint(reinterpret_cast<HDC>(wParam));
             result = 0;
@@ -42,12 +58,10 @@ public:
         case WM_ERASEBKGND:
             result = 1;  // the paint covers everything
             return true;
-        case WM_INITDIALOG:
-            result = OnInitDialog(wParam, lParam);
-            return true;
         default:
-            return ReflectNotification(window, message, wParam, lParam, result);
+            break;
         }
+        return ReflectNotification(window, message, wParam, lParam, result);
     }
 
     // Hidden until Show places it; a topmost tool window has no taskbar button.
@@ -69,11 +83,7 @@ public:
     // The window takes the region of the visible rectangle and owns it from then on.
     virtual BOOL ApplyRegion(BOOL redraw)
     {
-        ScopedGdiObject<HRGN> region(CreateRectRgnIndirect(&m_frame.visible));
-        const int applied = SetWindowRgn(this->m_hWnd, region.Get(), redraw);
-        if (applied)
-            region.Release();
-        return applied;
+        return HandRegionToWindow(this->m_hWnd, ScopedRegion(CreateRectRgnIndirect(&m_frame.visible)), redraw);
     }
 
     virtual LRESULT OnTimer(UINT_PTR id)
@@ -97,6 +107,14 @@ public:
     }
 
     virtual void DrawContent(HDC dc) = 0;
+
+    // A button or a request to close (IDCANCEL): every command starts the way out. A pop-up that
+    // answers records its answer first. Returns the message's answer.
+    virtual LRESULT OnCommand(WORD)
+    {
+        Hide();
+        return 1;
+    }
 
     virtual void Close() { this->DestroyWindow(); }
 
@@ -214,7 +232,7 @@ private:
         RECT client = {};
         GetClientRect(this->m_hWnd, &client);
         ScopedMemoryDC surface(target);
-        ScopedGdiObject<HBITMAP> image(CreateCompatibleBitmap(target, client.right, client.bottom));
+        ScopedBitmap image(CreateCompatibleBitmap(target, client.right, client.bottom));
         ScopedSelection selectedImage(surface.Get(), image.Get());
         if (m_background)
         {
@@ -233,6 +251,6 @@ private:
     bool m_slidingOut = false;
     bool m_shown = false;
     UINT m_tickPeriod = 10;
-    ScopedGdiObject<HBITMAP> m_background;
+    ScopedBitmap m_background;
     TaskbarProbes m_probes = SystemTaskbarProbes();
 };

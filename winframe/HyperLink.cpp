@@ -1,6 +1,5 @@
 #include "winframe/HyperLink.h"
 
-#include "winframe/LinkColours.h"
 #include "winframe/ModuleInstance.h"
 #include "winframe/PaintWindow.h"
 
@@ -44,11 +43,10 @@ CHyperLink::~CHyperLink()
         DestroyWindow(m_tooltip);
 }
 
-bool CHyperLink::SubclassWindow(HWND control)
+bool CHyperLink::SubclassWindow(HWND control, const LinkColours& colours)
 {
     if (!CWindowSubclass::SubclassWindow(control))
         return false;
-    const LinkColours colours = ReadLinkColours();
     m_linkColour = colours.link;
     m_visitedColour = colours.visited;
     // A static control lets the pointer through to its parent unless it notifies.

@@ -1,5 +1,5 @@
 #pragma once
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 #include "winframe/WindowSubclass.h"
 
 #include <string>
@@ -10,6 +10,13 @@ constexpr DWORD kLinkCommandButton = 0x04;   // a click sends WM_COMMAND to the 
 constexpr DWORD kLinkNotifyButton = 0x0C;    // a click sends WM_NOTIFY NM_CLICK to the parent
 constexpr DWORD kLinkNoTooltip = 0x40;       // no tooltip with the target
 
+// The colours of a link's text before and after it was followed.
+struct LinkColours
+{
+    COLORREF link = RGB(0, 0, 255);
+    COLORREF visited = RGB(128, 0, 128);
+};
+
 // A hyperlink over a static text control: the label drawn underlined in the link (or visited)
 // colour, a hand cursor over the text, and a click, Enter or Space that opens the target in
 // the user's default handler (or reports to the parent, by the extended style).
@@ -19,8 +26,9 @@ public:
     CHyperLink();
     ~CHyperLink() override;
 
-    // Takes over a static control; its text becomes the label unless one was set before.
-    bool SubclassWindow(HWND control);
+    // Takes over a static control, drawn in the given colours; its text becomes the label unless
+    // one was set before.
+    bool SubclassWindow(HWND control, const LinkColours& colours = LinkColours());
 
     DWORD GetLinkExtendedStyle() const { return m_extendedStyle; }
     // Changes the bits of mask (all bits when mask is 0); returns the previous style.

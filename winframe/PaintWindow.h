@@ -1,5 +1,5 @@
 #pragma once
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 // Paints a window for WM_PAINT: into the DC the message brings when it brings one (as
 // WM_PRINTCLIENT-style callers do), else into the paint DC between BeginPaint and EndPaint.

@@ -5,7 +5,7 @@
 #include "support/TempFolder.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
-#include "winframe/LinkColours.h"
+#include "jnCommonGUI/LinkColours.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "jnCommonGUI/ButtonStates.h"
 #include "jnCommonGUI/GreyScale.h"
 #include "jnCommonGUI/ScrollBarDecision.h"
-#include "winframe/LinkColours.h"
+#include "jnCommonGUI/LinkColours.h"
 
 #include <gtest/gtest.h>
 

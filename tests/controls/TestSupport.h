@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 namespace testing_controls {
 

@@ -1,6 +1,6 @@
 #include "crash/MinidumpReader.h"
 
-#include "base/UniqueHandle.h"
+#include "winframe/Owners.h"
 
 #include <dbghelp.h>
 
@@ -19,20 +19,13 @@ public:
         : m_file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
     {
         LARGE_INTEGER size = {};
-        if (!m_file.IsValid() || !GetFileSizeEx(m_file.Get(), &size) || size.QuadPart == 0 || size.HighPart != 0)
+        if (!m_file || !GetFileSizeEx(m_file.Get(), &size) || size.QuadPart == 0 || size.HighPart != 0)
             return;
-        m_mapping = CreateFileMappingW(m_file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+        m_mapping.Reset(CreateFileMappingW(m_file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
         if (m_mapping)
-            m_view = static_cast<const BYTE*>(MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, 0));
+            m_view.Reset(MapViewOfFile(m_mapping.Get(), FILE_MAP_READ, 0, 0, 0));
         if (m_view)
             m_size = size.LowPart;
-    }
-    ~DumpBytes()
-    {
-        if (m_view)
-            UnmapViewOfFile(m_view);
-        if (m_mapping)
-            CloseHandle(m_mapping);
     }
     DumpBytes(const DumpBytes&) = delete;
     DumpBytes& operator=(const DumpBytes&) = delete;
@@ -42,14 +35,14 @@ public:
     {
         if (offset > m_size || m_size - offset < sizeof(Record))
             return false;
-        std::memcpy(&record, m_view + offset, sizeof(Record));
+        std::memcpy(&record, static_cast<const BYTE*>(m_view.Get()) + offset, sizeof(Record));
         return true;
     }
 
 private:
-    UniqueHandle m_file;
-    HANDLE m_mapping = nullptr;
-    const BYTE* m_view = nullptr;
+    ScopedFile m_file;
+    ScopedKernelHandle m_mapping;
+    ScopedMappedView m_view;
     ULONG64 m_size = 0;
 };
 

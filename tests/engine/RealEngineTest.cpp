@@ -1,6 +1,6 @@
 // Our engine library as a host loads it: the object from GetJanvek, its histories filling once a
 // second, its listeners called from its own thread and let go on Unadvise and on the last release.
-#include "base/ComRef.h"
+#include "winframe/Owners.h"
 #include "monitor/EngineClient.h"
 #include "support/MessagePump.h"
 

@@ -2,7 +2,7 @@
 #include "Screenshot.h"
 #include "support/MessagePump.h"
 #include "support/TempFolder.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include <gdiplus.h>
 #include <gtest/gtest.h>

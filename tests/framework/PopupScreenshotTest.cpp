@@ -3,7 +3,7 @@
 // skipped when it is not set.
 #include "framework/TestPopup.h"
 #include "support/MessagePump.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 
 #include "Screenshot.h"
 

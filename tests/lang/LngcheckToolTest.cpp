@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Path.h"
-#include "base/UniqueHandle.h"
+#include "winframe/Owners.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
@@ -25,8 +25,8 @@ ToolRun RunLngcheck(const std::wstring& arguments)
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return run;
-    UniqueHandle reader(readEnd);
-    UniqueHandle writer(writeEnd);
+    ScopedKernelHandle reader(readEnd);
+    ScopedKernelHandle writer(writeEnd);
     SetHandleInformation(reader.Get(), HANDLE_FLAG_INHERIT, 0);
 
     const CPath tool(CPath::ModuleDirectory, L"lngcheck.exe");
@@ -40,9 +40,9 @@ ToolRun RunLngcheck(const std::wstring& arguments)
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
         return run;
-    UniqueHandle processHandle(process.hProcess);
-    UniqueHandle threadHandle(process.hThread);
-    writer.Close();
+    ScopedKernelHandle processHandle(process.hProcess);
+    ScopedKernelHandle threadHandle(process.hThread);
+    writer.Reset();
     char buffer[4096];
     DWORD read = 0;
     while (ReadFile(reader.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)

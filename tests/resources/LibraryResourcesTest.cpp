@@ -284,9 +284,9 @@ TEST_F(Library, TheSharedObjectsAreBuiltFromTheseResources)
         LONG width, height;
     };
     const Case cases[] = {{"button strip", GUIObjects().GetButtonStrip(), 18, 105},
-                          {"281", GUIObjects().GetBitmap281(), 127, 150},
+                          {"281", GUIObjects().GetEmblem(), 127, 150},
                           {"close strip", GUIObjects().GetCloseButtonStrip(), 39, 51},
-                          {"342", GUIObjects().GetBitmap342(), 2, 22}};
+                          {"342", GUIObjects().GetCaptionSeparator(), 2, 22}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -296,7 +296,7 @@ TEST_F(Library, TheSharedObjectsAreBuiltFromTheseResources)
         EXPECT_EQ(info.bmHeight, c.height);
     }
     ICONINFO icon = {};
-    ASSERT_TRUE(GetIconInfo(GUIObjects().GetIcon343(), &icon));
+    ASSERT_TRUE(GetIconInfo(GUIObjects().GetSmallInfoIcon(), &icon));
     BITMAP mask = {};
     GetObjectW(icon.hbmMask, sizeof(mask), &mask);
     EXPECT_EQ(mask.bmWidth, 16);

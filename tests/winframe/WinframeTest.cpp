@@ -2,7 +2,7 @@
 #include "support/TraceCapture.h"
 #include "winframe/BoundaryGuard.h"
 #include "winframe/Dialog.h"
-#include "winframe/GdiHandles.h"
+#include "winframe/Owners.h"
 #include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 #include "winframe/WindowSubclass.h"
@@ -263,7 +263,7 @@ TEST(BoundaryGuard, WindowProceduresLetNoExceptionOut)
 // Records what a ScopedHandle frees, for handles that are plain numbers.
 std::vector<int> g_freed;
 
-struct RecordFree
+struct RecordFree : NullMeansNone
 {
     void operator()(int* handle) const { g_freed.push_back(*handle); }
 };

@@ -1,15 +1,10 @@
 #pragma once
-#include <windows.h>
+#include "winframe/HyperLink.h"
 
 #include <string>
 
 // The colours of links the user has chosen for the system's browser, stored as "red,green,blue"
 // text values under the current user's key; a value that is missing or malformed keeps the default.
-struct LinkColours
-{
-    COLORREF link = RGB(0, 0, 255);
-    COLORREF visited = RGB(128, 0, 128);
-};
 
 constexpr wchar_t kLinkColoursKey[] = L"Software\\Microsoft\\Internet Explorer\\Settings";
 constexpr wchar_t kLinkColourValue[] = L"Anchor Color";
