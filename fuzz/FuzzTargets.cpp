@@ -80,12 +80,18 @@ void FuzzLanguageText(const std::uint8_t* data, std::size_t size)
             Require(pair.first.find(L'\n') == std::wstring::npos);
             Require(pair.second.empty() || pair.second.front() != L' ');
         }
+}
 
-    // The translators' checker reads the same bytes against a small reference section.
+void FuzzLanguageFileCheck(const std::uint8_t* data, std::size_t size)
+{
+    // The translators' checker reads the bytes of a language file against a small reference section.
     static const LanguageSection reference = {{L"XJNS_SHUTDOWN_YES", L"Cancel"}, {L"XJNS_SHUTDOWN_NO", L"Shutdown"}};
     const LanguageFileReport report =
         CheckLanguageFile(std::string(reinterpret_cast<const char*>(data), size), reference, L"XJNTrayNotifications");
     Require(!report.encoding.empty());
+    Require(!report.lineEnds.empty());
+    for (const CheckFinding& finding : report.findings)
+        Require(!finding.text.empty());
 }
 
 void FuzzDialogTemplate(const std::uint8_t* data, std::size_t size)

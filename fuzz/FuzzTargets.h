@@ -6,6 +6,7 @@
 // parser on the bytes and checks what must hold for any input; libFuzzer calls them through
 // Fuzz<Name>.cpp, and the native tests replay the seeds and every kept finding through them.
 void FuzzLanguageText(const std::uint8_t* data, std::size_t size);
+void FuzzLanguageFileCheck(const std::uint8_t* data, std::size_t size);
 void FuzzDialogTemplate(const std::uint8_t* data, std::size_t size);
 void FuzzStoredTaskbarSettings(const std::uint8_t* data, std::size_t size);
 void FuzzKeyRuns(const std::uint8_t* data, std::size_t size);

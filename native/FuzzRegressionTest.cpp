@@ -35,6 +35,7 @@ void Replay(const char* name, Target target)
 } // namespace
 
 TEST(FuzzRegressions, LanguageText) { Replay("LanguageText", FuzzLanguageText); }
+TEST(FuzzRegressions, LanguageFileCheck) { Replay("LanguageFileCheck", FuzzLanguageFileCheck); }
 TEST(FuzzRegressions, DialogTemplate) { Replay("DialogTemplate", FuzzDialogTemplate); }
 TEST(FuzzRegressions, StoredTaskbarSettings) { Replay("StoredTaskbarSettings", FuzzStoredTaskbarSettings); }
 TEST(FuzzRegressions, KeyRuns) { Replay("KeyRuns", FuzzKeyRuns); }

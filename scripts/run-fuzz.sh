@@ -8,12 +8,12 @@ seconds=${FUZZ_SECONDS:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$build/findings"
 status=0
-for target in LanguageText DialogTemplate StoredTaskbarSettings KeyRuns PathText; do
+for target in LanguageText LanguageFileCheck DialogTemplate StoredTaskbarSettings KeyRuns PathText; do
   work="$build/corpus/$target"
   mkdir -p "$work"
   cp -n "$root/fuzz/corpus/$target/"* "$work/" 2>/dev/null || true
   dict=()
-  [ "$target" = LanguageText ] && dict=(-dict="$root/fuzz/language.dict")
+  [[ $target == Language* ]] && dict=(-dict="$root/fuzz/language.dict")
   echo "fuzz: $target for ${seconds} s"
   if ! "$build/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 "${dict[@]}" \
         -artifact_prefix="$build/findings/$target-" "$work" 2>"$build/fuzz_$target.log"; then
