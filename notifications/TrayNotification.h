@@ -2,6 +2,7 @@
 #include "notifications/DialogBase.h"
 #include "notifications/SlideGeometry.h"
 #include "notifications/TaskbarSearch.h"
+#include "winframe/BufferedPaint.h"
 #include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 
@@ -213,17 +214,15 @@ private:
     {
         RECT client = {};
         GetClientRect(this->m_hWnd, &client);
-        ScopedMemoryDC surface(target);
-        ScopedGdiObject<HBITMAP> image(CreateCompatibleBitmap(target, client.right, client.bottom));
-        ScopedSelection selectedImage(surface.Get(), image.Get());
-        if (m_background)
-        {
-            ScopedMemoryDC source(target);
-            ScopedSelection selectedBackground(source.Get(), m_background.Get());
-            BitBlt(surface.Get(), 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
-        }
-        DrawContent(surface.Get());
-        BitBlt(target, 0, 0, client.right, client.bottom, surface.Get(), 0, 0, SRCCOPY);
+        PaintBuffered(target, client, [this](HDC dc) {
+            if (m_background)
+            {
+                ScopedMemoryDC source(dc);
+                ScopedSelection selectedBackground(source.Get(), m_background.Get());
+                BitBlt(dc, 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
+            }
+            DrawContent(dc);
+        });
     }
 
     DWORD m_displayTime = 0;         // 0: shown until Hide
