@@ -124,6 +124,7 @@ HBRUSH DialogTrayMessage::OnCtlColorStatic(HDC dc, HWND control)
 LRESULT DialogTrayMessage::OnCommand(WORD, WORD id, HWND)
 {
     m_result = ShutdownWarningAnswer(id, m_result);
+    NoteAnswer();
     Hide();
     return 1;
 }

@@ -147,6 +147,7 @@ void CDlgShutdownAfterTaskCompletion::OnDestroy()
 LRESULT CDlgShutdownAfterTaskCompletion::OnCommand(WORD id)
 {
     m_result = ShutdownAfterTasksAnswer(id, m_result);
+    NoteAnswer();
     Hide();
     return 1;
 }

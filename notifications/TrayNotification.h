@@ -86,6 +86,7 @@ public:
             break;
         case kDisplayTimer:
             KillTimer(this->m_hWnd, kDisplayTimer);
+            m_answered = true;  // unanswered in time: the pop-up's own answer
             StartSlideOut();
             break;
         case kSlideOutTimer:
@@ -108,6 +109,7 @@ public:
             return 0;
         m_fullyShown = false;
         m_slidingOut = false;
+        m_answered = false;
         m_shown = this->Create(parent, 0) != nullptr;
         if (!m_shown)
         {
@@ -157,12 +159,18 @@ public:
     // The last Show made its window (false: no desktop heap, no desktop to show it on, ...).
     bool WasShown() const { return m_shown; }
     bool IsFullyShown() const { return m_fullyShown; }
+    // There is an answer to report: a command came (a button, even during the slide-in) or the
+    // display time ran out. A window that something else destroyed before that leaves none.
+    bool HasAnswer() const { return m_answered; }
     const SlideParams& Slide() const { return m_slide; }
     const SlideFrame& Frame() const { return m_frame; }
     UINT TickPeriod() const { return m_tickPeriod; }
     HBITMAP BackgroundBitmap() const { return m_background.Get(); }
 
 protected:
+    // A command answered the pop-up.
+    void NoteAnswer() { m_answered = true; }
+
     // The timers go with the window: kill them while the handle is still valid.
     void OnWindowRelease(HWND window) override
     {
@@ -230,6 +238,7 @@ private:
     SlideFrame m_frame;              // position and visible rectangle
     bool m_fullyShown = false;
     bool m_slidingOut = false;
+    bool m_answered = false;
     bool m_shown = false;
     UINT m_tickPeriod = 10;
     ScopedGdiObject<HBITMAP> m_background;
