@@ -10,6 +10,7 @@
 #include "notifications/DialogTrayMessage.h"
 #include "notifications/DlgShutdownAfterTaskCompletion.h"
 #include "popups/PopupTestSupport.h"
+#include "support/FontBaseUnits.h"
 
 #include <gtest/gtest.h>
 
@@ -70,23 +71,6 @@ std::string Text(const RECT& r)
            std::to_string(r.bottom);
 }
 
-// The base units of the template's font at 96 DPI, measured as the dialog manager measures them.
-SIZE TemplateFontBaseUnits()
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             L"Microsoft Sans Serif");
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE alphabet = {};
-    GetTextExtentPoint32W(dc, L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52, &alphabet);
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return {(alphabet.cx / 26 + 1) / 2, metrics.tmHeight};
-}
-
 int ScreenDpi()
 {
     HDC screen = GetDC(nullptr);
@@ -123,7 +107,8 @@ void ExpectLayout(HWND popup, const std::vector<ControlRow>& rows)
 TEST(PopupLayout, TheControlsSitOnTheArtworkAsLaidOutAt96Dpi)
 {
     SCOPED_TRACE("at " + std::to_string(ScreenDpi()) + " DPI");
-    const SIZE units = TemplateFontBaseUnits();
+    // The template's font at 96 DPI: 8 points, height -11.
+    const SIZE units = testsupport::DialogBaseUnitsOf(-11, L"Microsoft Sans Serif");
     ASSERT_EQ(units.cx, kBaseUnits.cx) << "the table assumes other base units";
     ASSERT_EQ(units.cy, kBaseUnits.cy) << "the table assumes other base units";
     {
