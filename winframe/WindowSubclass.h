@@ -6,8 +6,8 @@
 // Another party may subclass the window after us and let go before or after us: when we let go
 // under it, our link stays in its chain and passes everything on to the window's own procedure
 // until it is on top again, then takes itself out. (The common controls' subclass chain does not
-// do this under Wine 8: removing the last link under someone else's frees the chain they still
-// call into, and the control stops answering.)
+// do this under Wine 8: removing its last link under someone else's puts the control's procedure
+// back over theirs and frees the chain; once they let go, the control answers nothing.)
 class CWindowSubclass : public CMessageMap
 {
 public:
