@@ -21,8 +21,9 @@ std::atomic<DWORD> g_logonDetectThread{0};
 
 const wchar_t kSource[] = L".\\Exports";
 
-// A blocking pop-up whose window cannot be made has no answer: the caller's value stays as it was.
-BOOL ReportNotShown(const wchar_t* message, unsigned line)
+// A blocking pop-up whose window cannot be made, or whose window something else destroyed before
+// it had an answer, has none to give: the caller's value stays as it was.
+BOOL ReportNoAnswer(const wchar_t* message, unsigned line)
 {
     WriteTraceEx(TRACE_ERROR, message, kSource, line);
     return FALSE;
@@ -49,7 +50,10 @@ BOOL WINAPI ShowShutdownDialog(DWORD* choice)
     return CallGuarded(L"ShowShutdownDialog", FALSE, [choice]() -> BOOL {
         DialogTrayMessage dialog;
         if (!dialog.ShowModal())
-            return ReportNotShown(L"ShowShutdownDialog - the pop-up could not be shown, no answer", __LINE__);
+            return ReportNoAnswer(L"ShowShutdownDialog - the pop-up could not be shown, no answer", __LINE__);
+        if (!dialog.HasAnswer())
+            return ReportNoAnswer(L"ShowShutdownDialog - the pop-up went before it had an answer, no answer",
+                                  __LINE__);
         *choice = static_cast<DWORD>(dialog.GetResult());
         return TRUE;
     });
@@ -116,8 +120,12 @@ BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice)
         CDlgShutdownAfterTaskCompletion dialog;
         dialog.Show(nullptr);
         if (!dialog.WasShown())
-            return ReportNotShown(
+            return ReportNoAnswer(
                 L"ShowShutdownAfterTaskCompletionDialog - the pop-up could not be shown, no answer", __LINE__);
+        if (!dialog.HasAnswer())
+            return ReportNoAnswer(
+                L"ShowShutdownAfterTaskCompletionDialog - the pop-up went before it had an answer, no answer",
+                __LINE__);
         *choice = dialog.GetResult() ? 1 : 0;
         return TRUE;
     });

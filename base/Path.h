@@ -102,6 +102,9 @@ public:
     bool DeleteFile(bool force) const;
     bool CopyFile(const CPath& target, bool overwrite) const;
     bool MoveFile(const CPath& target, bool overwrite) const;
+    // With content: the folder's files and subfolders first. A junction or directory link, in
+    // the tree or as the path itself, is removed as a link and never followed; where the system
+    // cannot remove the link itself (Wine 8), it stays and the remove fails.
     bool RemoveDirectory(bool withContent) const;
     // Creates the path's folder (with its parents when asked); an existing folder counts as
     // created. Never changes the process's current directory.

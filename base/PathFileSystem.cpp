@@ -67,6 +67,33 @@ std::wstring EntryPath(const std::wstring& folder, const WIN32_FIND_DATAW& entry
                                                                : folder + entry.cFileName;
 }
 
+bool IsDirectoryLink(const std::wstring& folder)
+{
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Deletes a junction or directory link through a handle on the link itself. A system that opens
+// the target instead (Wine 8 does so for its links, and RemoveDirectoryW there then deletes an
+// empty target) would delete the target: then nothing is deleted and the remove fails.
+bool RemoveDirectoryLink(const std::wstring& link)
+{
+    ScopedFile opened(CreateFileW(link.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!opened)
+        return false;
+    BY_HANDLE_FILE_INFORMATION what = {};
+    if (!GetFileInformationByHandle(opened.Get(), &what) || !(what.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return false;
+    }
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    return SetFileInformationByHandle(opened.Get(), FileDispositionInfo, &disposition, sizeof disposition) != FALSE;
+}
+
 bool QueryDiskSpace(const std::wstring& path, ULONGLONG& freeBytes, ULONGLONG& totalBytes)
 {
     const std::wstring root = PathRoot(path);
@@ -229,6 +256,9 @@ bool CPath::RemoveDirectory(bool withContent) const
     const std::wstring folder = Folder();
     if (folder.empty())
         return false;
+    // A junction or directory link goes as a link: what it points to lies outside this tree.
+    if (IsDirectoryLink(WithoutTrailingSeparators(folder)))
+        return RemoveDirectoryLink(WithoutTrailingSeparators(folder));
     if (withContent)
     {
         const DWORD files = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |

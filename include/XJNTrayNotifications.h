@@ -22,7 +22,9 @@ typedef void (WINAPI *XJNLogonDetectCallback)(DWORD context, DWORD choice);
 /* Blocks until the shutdown warning has closed; *choice = 1: cancel the shutdown, 0: go on
  * (also after 30 s without an answer), and returns 1. Returns 0 and shows nothing when choice is
  * NULL. Returns 0 at once, *choice left as it was, when the pop-up's window cannot be made (no
- * desktop heap, no desktop to show it on). */
+ * desktop heap, no desktop to show it on). Returns 0, *choice left as it was, when something
+ * else in the process destroys the pop-up's window before it has an answer (no button pressed,
+ * display time not over): there is no answer. */
 BOOL WINAPI ShowShutdownDialog(DWORD* choice);
 
 /* Shows the modeless logon-detect notice; returns 0 when one is already shown. */
@@ -33,7 +35,9 @@ void WINAPI HideLogonDetectDialog(void);
 
 /* Blocks until the shutdown-after-tasks notice has closed; *choice = 1: shut down (also after
  * 29 s without an answer), 0: cancel. Returns 1; returns 0 and shows nothing when choice is NULL.
- * Returns 0 at once, *choice left as it was, when the pop-up's window cannot be made. */
+ * Returns 0 at once, *choice left as it was, when the pop-up's window cannot be made, and
+ * returns 0, *choice left as it was, when something else destroys its window before it has an
+ * answer: that is no answer, least of all "shut down". */
 BOOL WINAPI ShowShutdownAfterTaskCompletionDialog(DWORD* choice);
 
 /* Host-side loaders (XJNTrayLoader): load the library by name for each call, so that it is

@@ -41,7 +41,7 @@ private:
     void DrawBackground(HDC dc, const RECT& area);
     void DrawFrame(HDC dc);
     void DrawGrid(HDC dc);
-    void DrawSeries(HDC dc, const RECT& area);
+    void DrawSeries(HDC dc);
     void DrawLegend(HDC dc);
 
     usagehistory::GraphSettings m_settings;

@@ -1,8 +1,10 @@
-// The general graph's paint: composed off screen in the order background, frame, grid, series,
-// legend, then copied to the window once.
+// The general graph's paint, in the order background, frame, grid, series, legend: composed off
+// screen and copied to the window once (straight into the window when no off-screen image can be
+// made).
 #include "monitor/UsageHistory.h"
 
 #include "monitor/UsageHistoryScale.h"
+#include "winframe/BufferedPaint.h"
 
 #include <gdiplus.h>
 
@@ -186,24 +188,13 @@ void CCustomUsageHistoryCtrl::OnPaint(HDC given)
 
 void CCustomUsageHistoryCtrl::PaintArea(HDC target, const RECT& area)
 {
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0)
-        return;
-    ScopedMemoryDC dc(target);
-    ScopedBitmap image(CreateCompatibleBitmap(target, width, height));
-    if (!dc || !image)
-        return;
-    ScopedSelection select(dc.Get(), image.Get());
-    // The image starts at the area's corner; drawing keeps client coordinates.
-    SetWindowOrgEx(dc.Get(), area.left, area.top, nullptr);
-
-    DrawBackground(dc.Get(), area);
-    DrawFrame(dc.Get());
-    DrawGrid(dc.Get());
-    DrawSeries(dc.Get(), area);
-    DrawLegend(dc.Get());
-
-    BitBlt(target, area.left, area.top, width, height, dc.Get(), area.left, area.top, SRCCOPY);
+    PaintBuffered(target, area, [&](HDC dc) {
+        DrawBackground(dc, area);
+        DrawFrame(dc);
+        DrawGrid(dc);
+        DrawSeries(dc);
+        DrawLegend(dc);
+    });
 }
 
 void CCustomUsageHistoryCtrl::DrawBackground(HDC dc, const RECT& area)
@@ -259,7 +250,7 @@ void CCustomUsageHistoryCtrl::DrawGrid(HDC dc)
     }
 }
 
-void CCustomUsageHistoryCtrl::DrawSeries(HDC dc, const RECT& area)
+void CCustomUsageHistoryCtrl::DrawSeries(HDC dc)
 {
     if (!m_dataSource || !m_plotClip)
         return;
@@ -268,10 +259,13 @@ void CCustomUsageHistoryCtrl::DrawSeries(HDC dc, const RECT& area)
         return;
     ScopedRegion saved(CreateRectRgn(0, 0, 0, 0));
     const bool hadClip = saved && GetClipRgn(dc, saved.Get()) == 1;
-    // Clip regions are in device coordinates, which start at the area's corner.
-    OffsetRgn(m_plotClip.Get(), -area.left, -area.top);
+    // Clip regions are in device coordinates: an off-screen image starts at the painted area's
+    // corner, a window's DC at the client's.
+    POINT origin = {0, 0};
+    LPtoDP(dc, &origin, 1);
+    OffsetRgn(m_plotClip.Get(), origin.x, origin.y);
     SelectClipRgn(dc, m_plotClip.Get());
-    OffsetRgn(m_plotClip.Get(), area.left, area.top);
+    OffsetRgn(m_plotClip.Get(), -origin.x, -origin.y);
 
     // The clip goes in first: some GDI+ implementations take the context's clip when the graphics
     // is made, not when it draws. Creation fails when the host has not started GDI+: no lines.

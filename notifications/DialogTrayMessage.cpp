@@ -106,8 +106,7 @@ HBRUSH DialogTrayMessage::OnCtlColorStatic(HDC dc, HWND control)
 LRESULT DialogTrayMessage::OnCommand(WORD id)
 {
     m_result = ShutdownWarningAnswer(id, m_result);
-    Hide();
-    return 1;
+    return CTrayNotification<DialogTrayMessage>::OnCommand(id);
 }
 
 void DialogTrayMessage::DrawContent(HDC)

@@ -6,6 +6,7 @@
 #include "notifications/PopupAnswers.h"
 #include "notifications/PopupControls.h"
 #include "notifications/PopupMessageLoop.h"
+#include "winframe/BufferedPaint.h"
 #include "winframe/ModuleInstance.h"
 
 namespace {
@@ -127,8 +128,7 @@ void CDlgShutdownAfterTaskCompletion::OnDestroy()
 LRESULT CDlgShutdownAfterTaskCompletion::OnCommand(WORD id)
 {
     m_result = ShutdownAfterTasksAnswer(id, m_result);
-    Hide();
-    return 1;
+    return CTrayNotification<CDlgShutdownAfterTaskCompletion>::OnCommand(id);
 }
 
 LRESULT CDlgShutdownAfterTaskCompletion::OnTimer(UINT_PTR id)
@@ -172,30 +172,24 @@ void CDlgShutdownAfterTaskCompletion::DrawContent(HDC dc)
 // does not flicker over the animation.
 void CDlgShutdownAfterTaskCompletion::PaintIcon(HDC target)
 {
-    const int width = m_iconSize.cx;
-    const int height = m_iconSize.cy;
-    RECT textRect = {0, 0, width, height};
-
-    ScopedMemoryDC image(target);
-    ScopedBitmap imageBitmap(CreateCompatibleBitmap(target, width, height));
-    ScopedSelection selectedImage(image.Get(), imageBitmap.Get());
-    if (HBITMAP background = BackgroundBitmap())
-    {
-        ScopedMemoryDC source(target);
-        ScopedSelection selectedBackground(source.Get(), background);
-        BitBlt(image.Get(), 0, 0, width, height, source.Get(), m_iconPosition.x, m_iconPosition.y, SRCCOPY);
-    }
-    const size_t frame = static_cast<size_t>(m_frameIndex);
-    if (frame < m_frames.size() && m_frames[frame].Get())
-        DrawIconEx(image.Get(), 0, 0, m_frames[frame].Get(), 0, 0, 0, nullptr, DI_NORMAL);
-    {
-        ScopedSelection selectedFont(image.Get(), m_counterFont.Get());
-        SetTextColor(image.Get(), kCounterColour);
-        SetBkMode(image.Get(), TRANSPARENT);
+    const int left = m_iconPosition.x, top = m_iconPosition.y;
+    RECT area = {left, top, left + m_iconSize.cx, top + m_iconSize.cy};
+    PaintBuffered(target, area, [&](HDC dc) {
+        if (HBITMAP background = BackgroundBitmap())
+        {
+            ScopedMemoryDC source(dc);
+            ScopedSelection selectedBackground(source.Get(), background);
+            BitBlt(dc, left, top, m_iconSize.cx, m_iconSize.cy, source.Get(), left, top, SRCCOPY);
+        }
+        const size_t frame = static_cast<size_t>(m_frameIndex);
+        if (frame < m_frames.size() && m_frames[frame].Get())
+            DrawIconEx(dc, left, top, m_frames[frame].Get(), 0, 0, 0, nullptr, DI_NORMAL);
+        ScopedSelection selectedFont(dc, m_counterFont.Get());
+        SetTextColor(dc, kCounterColour);
+        SetBkMode(dc, TRANSPARENT);
         const std::wstring seconds = std::to_wstring(m_secondsLeft);
-        DrawTextW(image.Get(), seconds.c_str(), -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    }
-    BitBlt(target, m_iconPosition.x, m_iconPosition.y, width, height, image.Get(), 0, 0, SRCCOPY);
+        DrawTextW(dc, seconds.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    });
 }
 
 // A window that goes another way than Close must still end the blocking loop.

@@ -2,6 +2,7 @@
 #include "notifications/DialogBase.h"
 #include "notifications/SlideGeometry.h"
 #include "notifications/TaskbarSearch.h"
+#include "winframe/BufferedPaint.h"
 #include "winframe/PaintWindow.h"
 #include "winframe/Reflection.h"
 
@@ -95,6 +96,7 @@ public:
             break;
         case kDisplayTimer:
             KillTimer(this->m_hWnd, kDisplayTimer);
+            m_answered = true;  // unanswered in time: the pop-up's own answer
             StartSlideOut();
             break;
         case kSlideOutTimer:
@@ -108,10 +110,11 @@ public:
 
     virtual void DrawContent(HDC dc) = 0;
 
-    // A button or a request to close (IDCANCEL): every command starts the way out. A pop-up that
-    // answers records its answer first. Returns the message's answer.
+    // A button or a request to close (IDCANCEL): every command answers the pop-up and starts the
+    // way out. A pop-up with answers records its own first. Returns the message's answer.
     virtual LRESULT OnCommand(WORD)
     {
+        m_answered = true;
         Hide();
         return 1;
     }
@@ -125,6 +128,7 @@ public:
             return 0;
         m_fullyShown = false;
         m_slidingOut = false;
+        m_answered = false;
         m_shown = this->Create(parent, 0) != nullptr;
         if (!m_shown)
         {
@@ -174,6 +178,9 @@ public:
     // The last Show made its window (false: no desktop heap, no desktop to show it on, ...).
     bool WasShown() const { return m_shown; }
     bool IsFullyShown() const { return m_fullyShown; }
+    // There is an answer to report: a command came (a button, even during the slide-in) or the
+    // display time ran out. A window that something else destroyed before that leaves none.
+    bool HasAnswer() const { return m_answered; }
     const SlideParams& Slide() const { return m_slide; }
     const SlideFrame& Frame() const { return m_frame; }
     UINT TickPeriod() const { return m_tickPeriod; }
@@ -231,17 +238,15 @@ private:
     {
         RECT client = {};
         GetClientRect(this->m_hWnd, &client);
-        ScopedMemoryDC surface(target);
-        ScopedBitmap image(CreateCompatibleBitmap(target, client.right, client.bottom));
-        ScopedSelection selectedImage(surface.Get(), image.Get());
-        if (m_background)
-        {
-            ScopedMemoryDC source(target);
-            ScopedSelection selectedBackground(source.Get(), m_background.Get());
-            BitBlt(surface.Get(), 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
-        }
-        DrawContent(surface.Get());
-        BitBlt(target, 0, 0, client.right, client.bottom, surface.Get(), 0, 0, SRCCOPY);
+        PaintBuffered(target, client, [this](HDC dc) {
+            if (m_background)
+            {
+                ScopedMemoryDC source(dc);
+                ScopedSelection selectedBackground(source.Get(), m_background.Get());
+                BitBlt(dc, 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
+            }
+            DrawContent(dc);
+        });
     }
 
     DWORD m_displayTime = 0;         // 0: shown until Hide
@@ -249,6 +254,7 @@ private:
     SlideFrame m_frame;              // position and visible rectangle
     bool m_fullyShown = false;
     bool m_slidingOut = false;
+    bool m_answered = false;
     bool m_shown = false;
     UINT m_tickPeriod = 10;
     ScopedBitmap m_background;

@@ -165,6 +165,7 @@ TEST_F(CrashReporting, ACrashEndsTheProcessWithOneDump)
         {"checkpoint 26, type 0", "ShowShutdownDialog", 26, 0, kDivide, CrashingThread::Main},
         {"checkpoint 26, type 2", "ShowShutdownDialog", 26, 2, kOverflow, CrashingThread::Main},
         {"checkpoint 27, no type", "ShowShutdownAfterTaskCompletionDialog", 27, -1, kDivide, CrashingThread::Main},
+        {"checkpoint 27, type 2", "ShowShutdownAfterTaskCompletionDialog", 27, 2, kOverflow, CrashingThread::Main},
         // In the entry point the report thread cannot run: the crashing thread reports.
         {"checkpoint 25 in the entry point", "load", 25, 0, kDivide, CrashingThread::Main},
         {"two threads at once", "two threads", 26, 0, kDivide, CrashingThread::NotMain},

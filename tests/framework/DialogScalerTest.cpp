@@ -1,5 +1,6 @@
 #include "jnCommonGUI/DialogScaler.h"
 #include "res/resource.h"
+#include "support/FontBaseUnits.h"
 #include "support/GdiCount.h"
 #include "support/TemplateBuilder.h"
 #include "winframe/ModuleInstance.h"
@@ -93,27 +94,11 @@ const std::map<int, RECT> kShutdownWarningUnits = {
 };
 constexpr SIZE kShutdownWarningSize = {180, 194};
 
-// The dialog base units of a font, measured here on a memory DC (the documented definition).
-SIZE BaseUnitsOf(int height, const wchar_t* face)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, face);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE alphabet = {};
-    GetTextExtentPoint32W(dc, L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52, &alphabet);
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return {(alphabet.cx / 26 + 1) / 2, metrics.tmHeight};
-}
-
 // Where template 666's controls lie (client pixels) with "Microsoft Sans Serif" of height -11,
 // the font 8 points make at 96 DPI. Each length is rounded on its own, as the dialog manager does.
 std::map<int, RECT> LayoutAt96()
 {
-    const SIZE u = BaseUnitsOf(-11, L"Microsoft Sans Serif");
+    const SIZE u = testsupport::DialogBaseUnitsOf(-11, L"Microsoft Sans Serif");
     std::map<int, RECT> rects;
     for (const auto& [id, r] : kShutdownWarningUnits)
     {
@@ -125,7 +110,7 @@ std::map<int, RECT> LayoutAt96()
 
 SIZE ClientAt96()
 {
-    const SIZE u = BaseUnitsOf(-11, L"Microsoft Sans Serif");
+    const SIZE u = testsupport::DialogBaseUnitsOf(-11, L"Microsoft Sans Serif");
     return {MulDiv(kShutdownWarningSize.cx, u.cx, 4), MulDiv(kShutdownWarningSize.cy, u.cy, 8)};
 }
 

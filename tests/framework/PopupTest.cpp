@@ -7,7 +7,6 @@
 
 namespace {
 
-using testsupport::LiveGdiObjects;
 using testsupport::PumpMessagesUntil;
 
 constexpr int kWidth = 242;   // bitmap 279
@@ -396,13 +395,13 @@ TEST(Popup, RepeatedAndEarlyCallsAreHarmless)
     EXPECT_TRUE(IsWindow(popup.m_hWnd)) << "shown again after closing";
 }
 
-TEST(Popup, DestroyedWhileSlidingItLeavesNoWindowAndNoBitmap)
+TEST(Popup, DestroyedWhileSlidingItLeavesNoWindowAndNoGdiObject)
 {
     CTestPopup warmUp;
     warmUp.SetTaskbarProbes(TaskbarAt(kEdgeBottom));
     warmUp.Show(nullptr);
     warmUp.Close();
-    const int bitmaps = LiveGdiObjects(OBJ_BITMAP);
+    const std::vector<int> before = testsupport::LiveGdiObjectsByKind();
     HWND window = nullptr;
     {
         CTestPopup popup;
@@ -415,7 +414,7 @@ TEST(Popup, DestroyedWhileSlidingItLeavesNoWindowAndNoBitmap)
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&msg);  // a timer tick for the gone window must find nothing to do
-    EXPECT_EQ(LiveGdiObjects(OBJ_BITMAP), bitmaps);
+    EXPECT_EQ(testsupport::GdiObjectsChangedSince(before), "");
 }
 
 } // namespace

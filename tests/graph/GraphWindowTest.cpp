@@ -10,6 +10,7 @@
 #include "support/EnglishTexts.h"
 #include "support/GdiCount.h"
 #include "support/MessagePump.h"
+#include "support/RefusedBitmaps.h"
 
 #include <gtest/gtest.h>
 
@@ -354,6 +355,41 @@ TEST_F(GraphWindow, APartialRepaintMatchesTheWholePaint)
         for (int x = 0; x < kGraphWidth; ++x)
             differences += screen.At(x, y) != whole.At(x, y);
     EXPECT_EQ(differences, 0);
+}
+
+// Without an off-screen image (the system refuses the bitmap to a process that has used up its
+// GDI objects) the graph paints straight into the window: the same picture, whole or in part.
+TEST_F(GraphWindow, WithoutAnOffScreenImageItPaintsTheSamePictureStraightIntoTheWindow)
+{
+    FakePerfMonitor& monitor = NewMonitor(kSpan, 0, 100);
+    monitor.AddCounter({{0, 10}, {20000, 90}, {40000, 20}, {60000, 70}});
+    TakeOver(&monitor);
+    Show(host.Child(), 0);
+    Picture composed(kGraphWidth, kGraphHeight);
+    InvalidateRect(host.Child(), nullptr, FALSE);
+    ReadScreen(host.Child(), composed);
+    const RECT kWhole{0, 0, kGraphWidth, kGraphHeight};
+    for (const RECT& part : {kWhole, RECT{97, 23, 211, 88}})
+    {
+        SCOPED_TRACE(part.right - part.left);
+        HDC dc = GetDC(host.Child());
+        FillRect(dc, &kWhole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(host.Child(), dc);
+        Picture screen(kGraphWidth, kGraphHeight);
+        {
+            testsupport::RefusedBufferBitmaps refused;
+            InvalidateRect(host.Child(), &part, FALSE);
+            ReadScreen(host.Child(), screen);
+        }
+        int differences = 0;
+        for (int y = 0; y < kGraphHeight; ++y)
+            for (int x = 0; x < kGraphWidth; ++x)
+            {
+                const bool repainted = x >= part.left && x < part.right && y >= part.top && y < part.bottom;
+                differences += screen.At(x, y) != (repainted ? composed.At(x, y) : RGB(0, 0, 0));
+            }
+        EXPECT_EQ(differences, 0) << "the part is painted as off screen, and nothing beyond it";
+    }
 }
 
 TEST_F(GraphWindow, PaintsWithoutGdiPlusAllButTheSeries)

@@ -4,9 +4,11 @@
 #include "support/GdiCount.h"
 #include "popups/PopupTestSupport.h"
 #include "support/RegistrySandbox.h"
+#include "support/TraceCapture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -264,7 +266,123 @@ TEST_F(ShutdownPopups, AQuitRequestWhileThePopupIsUpReachesTheHostAfterwards)
     }
 }
 
-// Shown and answered again and again, the pop-ups leave no GDI object behind.
+// Another window of the host on the calling thread, which destroys the pop-up when asked.
+class DestroyingHostWindow
+{
+public:
+    static constexpr UINT kDestroyPopup = WM_APP + 20;
+
+    DestroyingHostWindow()
+        : m_window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr))
+    {
+        SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
+    }
+    ~DestroyingHostWindow() { DestroyWindow(m_window); }
+    DestroyingHostWindow(const DestroyingHostWindow&) = delete;
+    DestroyingHostWindow& operator=(const DestroyingHostWindow&) = delete;
+
+    void AskToDestroy(HWND popup) { PostMessageW(m_window, kDestroyPopup, reinterpret_cast<WPARAM>(popup), 0); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == kDestroyPopup)
+        {
+            DestroyWindow(reinterpret_cast<HWND>(wParam));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND m_window;
+};
+
+// A pop-up whose window another part of the host destroys, not its own slide-out: the call
+// still ends. What the user answered before (a button, even while the pop-up slid in) or the
+// display time's end is the answer; without either the call has none: it fails, writes a trace
+// line and leaves the choice alone.
+TEST_F(ShutdownPopups, DestroyedFromOutsideTheCallEndsAndReportsOnlyAnAnswerGiven)
+{
+    enum Before { NothingAnswered, AButtonWhileSlidingIn, TheDisplayTimesEnd };
+    enum By { ATimer, AnotherHostWindow };
+    struct Case
+    {
+        const char* label;
+        const PopupCase* popup;
+        Before before;
+        WORD button;
+        By by;
+        BOOL expectedResult;
+        DWORD expectedChoice;
+        const wchar_t* traced;  // null: no trace line
+    };
+    constexpr DWORD kUntouched = 0xC0FFEE;
+    const wchar_t* const kWarningTrace = L"ShowShutdownDialog - the pop-up went before it had an answer, no answer";
+    const wchar_t* const kAfterTasksTrace =
+        L"ShowShutdownAfterTaskCompletionDialog - the pop-up went before it had an answer, no answer";
+    const Case cases[] = {
+        {"warning, unanswered, by a timer", &kShutdownWarning, NothingAnswered, 0, ATimer, FALSE, kUntouched,
+         kWarningTrace},
+        {"warning, unanswered, by a host window", &kShutdownWarning, NothingAnswered, 0, AnotherHostWindow, FALSE,
+         kUntouched, kWarningTrace},
+        {"after tasks, unanswered, by a timer", &kShutdownAfterTasks, NothingAnswered, 0, ATimer, FALSE, kUntouched,
+         kAfterTasksTrace},
+        {"after tasks, unanswered, by a host window", &kShutdownAfterTasks, NothingAnswered, 0, AnotherHostWindow,
+         FALSE, kUntouched, kAfterTasksTrace},
+        {"warning, Cancel while sliding in", &kShutdownWarning, AButtonWhileSlidingIn, 1381, ATimer, TRUE, 1, nullptr},
+        {"after tasks, Cancel while sliding in", &kShutdownAfterTasks, AButtonWhileSlidingIn, 1382, AnotherHostWindow,
+         TRUE, 0, nullptr},
+        {"warning, after its display time", &kShutdownWarning, TheDisplayTimesEnd, 0, AnotherHostWindow, TRUE, 0,
+         nullptr},
+        {"after tasks, after its display time", &kShutdownAfterTasks, TheDisplayTimesEnd, 0, ATimer, TRUE, 1,
+         nullptr},
+    };
+    TrayExports library;
+    ASSERT_TRUE(library.Complete());
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        testsupport::TraceCapture traces;
+        DestroyingHostWindow host;
+        HWND destroyed = nullptr;
+        PopupWatch watch(WhenShown([&](HWND popup) {
+            if (c.before == AButtonWhileSlidingIn)
+                SendMessageW(popup, WM_COMMAND, MAKEWPARAM(c.button, 0), 0);
+            if (c.before == TheDisplayTimesEnd)
+            {
+                DriveSlideIn(popup);
+                SendMessageW(popup, WM_TIMER, 259, 0);  // the slide-out begins
+                SendMessageW(popup, WM_TIMER, 258, 0);
+            }
+            destroyed = popup;
+            if (c.by == ATimer)
+                DestroyWindow(popup);  // this check runs in a thread timer of the host
+            else
+                host.AskToDestroy(popup);
+        }));
+        DWORD choice = kUntouched;
+        const ULONGLONG start = GetTickCount64();
+        EXPECT_EQ((library.*c.popup->show)(&choice), c.expectedResult);
+        EXPECT_LT(GetTickCount64() - start, 10000u) << "the call ended with the window, not with its display time";
+        EXPECT_TRUE(watch.Done());
+        EXPECT_FALSE(IsWindow(destroyed));
+        EXPECT_EQ(choice, c.expectedChoice);
+        const auto messages = traces.Messages();
+        if (c.traced)
+        {
+            EXPECT_NE(std::find(messages.begin(), messages.end(), std::wstring(c.traced)), messages.end());
+        }
+        else
+        {
+            EXPECT_EQ(std::find_if(messages.begin(), messages.end(),
+                                   [](const std::wstring& m) { return m.find(L"no answer") != std::wstring::npos; }),
+                      messages.end());
+        }
+    }
+}
+
+// Shown and answered again and again, the pop-ups leave no GDI object behind: no region of
+// their slides either.
 TEST_F(ShutdownPopups, LeaveNoGdiObjectBehind)
 {
     TrayExports library;
@@ -278,18 +396,14 @@ TEST_F(ShutdownPopups, LeaveNoGdiObjectBehind)
         (library.*c.show)(&choice);
         return watch.Done();
     };
-    const DWORD kinds[] = {OBJ_BITMAP, OBJ_FONT, OBJ_BRUSH, OBJ_PEN, OBJ_MEMDC};
     for (const PopupCase* c : kPopups)
     {
         SCOPED_TRACE(c->label);
         ASSERT_TRUE(cycle(*c));  // the first run makes what lasts (DCs, caches)
-        std::vector<int> before;
-        for (DWORD kind : kinds)
-            before.push_back(testsupport::LiveGdiObjects(kind));
-        for (int run = 0; run < 5; ++run)
+        const std::vector<int> before = testsupport::LiveGdiObjectsByKind();
+        for (int run = 0; run < 20; ++run)
             ASSERT_TRUE(cycle(*c));
-        for (size_t i = 0; i < before.size(); ++i)
-            EXPECT_EQ(testsupport::LiveGdiObjects(kinds[i]), before[i]) << "GDI object type " << kinds[i];
+        EXPECT_EQ(testsupport::GdiObjectsChangedSince(before), "");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -118,6 +119,20 @@ TEST_F(Library, DialogTemplatesAreAsSpecifiedItemForItem)
             EXPECT_EQ(got.cy, want.cy);
         }
     }
+}
+
+// The information link's own text, which its label replaces at start-up.
+TEST_F(Library, TheInformationLinkCarriesItsTemplateText)
+{
+    const std::vector<BYTE> bytes = Resource(RT_DIALOG, 666);
+    DialogTemplate t;
+    ASSERT_TRUE(ParseDialogTemplate(bytes.data(), bytes.size(), t));
+    const auto link = std::find_if(t.items.begin(), t.items.end(), [](const DialogTemplateItem& item) {
+        return item.id == 1347;
+    });
+    ASSERT_NE(link, t.items.end());
+    EXPECT_EQ(link->title.ordinal, 0);
+    EXPECT_EQ(link->title.text, L"#Click here for more information");
 }
 
 BITMAPINFOHEADER Header(const std::vector<BYTE>& bytes)

@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 namespace testsupport {
 
 // The process's live GDI objects, all of them or those of one type (OBJ_FONT, OBJ_BITMAP, ...).
@@ -18,6 +21,32 @@ inline int LiveGdiObjects(DWORD type = 0)
             ++count;
     }
     return count;
+}
+
+// The kinds of GDI object that leak checks count one by one. Regions are among them: every step
+// of a pop-up's slide gives its window a new one (some 55 for each show), which the window owns.
+constexpr DWORD kLeakCheckedKinds[] = {OBJ_REGION, OBJ_BITMAP, OBJ_FONT, OBJ_BRUSH, OBJ_PEN, OBJ_MEMDC};
+
+// The live objects of each leak-checked kind, in the order of kLeakCheckedKinds.
+inline std::vector<int> LiveGdiObjectsByKind()
+{
+    std::vector<int> counts;
+    for (DWORD kind : kLeakCheckedKinds)
+        counts.push_back(LiveGdiObjects(kind));
+    return counts;
+}
+
+// What changed since before, kind by kind ("regions 40 -> 95; "); empty when nothing did.
+inline std::string GdiObjectsChangedSince(const std::vector<int>& before)
+{
+    static const char* const names[] = {"regions", "bitmaps", "fonts", "brushes", "pens", "memory DCs"};
+    static_assert(sizeof names / sizeof names[0] == sizeof kLeakCheckedKinds / sizeof kLeakCheckedKinds[0]);
+    const std::vector<int> now = LiveGdiObjectsByKind();
+    std::string changes;
+    for (size_t i = 0; i < now.size() && i < before.size(); ++i)
+        if (now[i] != before[i])
+            changes += std::string(names[i]) + " " + std::to_string(before[i]) + " -> " + std::to_string(now[i]) + "; ";
+    return changes;
 }
 
 } // namespace testsupport
