@@ -1,4 +1,4 @@
-# Two commands for people: `make test` and `make demo`. Both install what is missing first.
+# Commands for people: `make test`, `make demo` and `make dist`. Each installs what is missing first.
 BUILD ?= build
 JOBS  ?= 2
 

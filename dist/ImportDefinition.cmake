@@ -2,7 +2,7 @@
 # The library's .def names each __stdcall export by its plain name and the decorated symbol that
 # implements it ("ShowShutdownDialog = ShowShutdownDialog@4"). An import library is made from the
 # other side: the decorated name a host's compiler emits ("ShowShutdownDialog@4"), which the
-# import library tool binds to the plain name when it drops the "@n" (--kill-at).
+# import library tool binds to the plain name when it drops the "@n" (llvm-dlltool -k).
 file(STRINGS ${EXPORTS} lines)
 set(imports "")
 set(decorated 0)
