@@ -1,8 +1,8 @@
-# Two commands for people: `make test` and `make demo`. Both install what is missing first.
+# Commands for people: `make test`, `make demo` and `make dist`. Each installs what is missing first.
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: all deps build test demo bench clean native-deps native-build native-test fuzz
+.PHONY: all deps dist-deps build test dist demo bench clean native-deps native-build native-test fuzz
 
 all: build
 
@@ -13,8 +13,19 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# The LLVM tools make the host bundle's import library and link its test; with them the build
+# makes the bundle and CTest runs its test.
+dist-deps:
+	@bash scripts/install-dist-deps.sh
+
+test: dist-deps build
 	@bash scripts/run-tests.sh $(BUILD)
+
+# The host bundle: one zip, named with the library's version, into out/.
+dist: dist-deps build
+	@mkdir -p out
+	@cp $(BUILD)/dist/archive/XJNTrayNotifications-*.zip out/
+	@echo "dist: out/$$(basename $(BUILD)/dist/archive/XJNTrayNotifications-*.zip)"
 
 demo: build
 	@bash scripts/run-demo.sh $(BUILD)

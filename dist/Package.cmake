@@ -1,0 +1,33 @@
+# cmake -DMANIFEST=<file> -DSTAGE=<folder> -DNAME=<bundle name> -DARCHIVE=<zip> -P Package.cmake
+# Lays the bundle out in STAGE/NAME from the manifest (one "<place in the bundle>\t<file>" a line)
+# and packs that folder into one zip. The archive's folder holds only bundles: those of other
+# versions go.
+file(STRINGS ${MANIFEST} entries)
+set(bundle ${STAGE}/${NAME})
+file(REMOVE_RECURSE ${bundle})
+foreach(entry IN LISTS entries)
+  if(NOT entry MATCHES "^([^\t]+)\t(.+)$")
+    message(FATAL_ERROR "${MANIFEST}: not a manifest line: ${entry}")
+  endif()
+  set(place ${CMAKE_MATCH_1})
+  set(source ${CMAKE_MATCH_2})
+  if(NOT EXISTS ${source})
+    message(FATAL_ERROR "bundle: ${place} would come from ${source}, which does not exist")
+  endif()
+  get_filename_component(folder ${bundle}/${place} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  configure_file(${source} ${bundle}/${place} COPYONLY)
+endforeach()
+
+get_filename_component(archive_folder ${ARCHIVE} DIRECTORY)
+file(GLOB stale ${archive_folder}/*.zip)
+if(stale)
+  file(REMOVE ${stale})
+endif()
+file(MAKE_DIRECTORY ${archive_folder})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ARCHIVE} --format=zip ${NAME}
+                WORKING_DIRECTORY ${STAGE} RESULT_VARIABLE packed)
+if(NOT packed EQUAL 0)
+  message(FATAL_ERROR "bundle: packing ${ARCHIVE} failed")
+endif()
+message(STATUS "Host bundle: ${ARCHIVE}")
