@@ -16,21 +16,40 @@ bool IsSelf(const VARIANT& child)
 }
 
 // A text for the caller, or S_FALSE and null when there is none.
-HRESULT GiveText(const std::wstring& text, BSTR* out)
+HRESULT Give(const std::wstring& text, BSTR* out)
 {
-    *out = nullptr;
     if (text.empty())
         return S_FALSE;
     *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT GiveNumber(LONG number, VARIANT* out)
+HRESULT Give(LONG number, VARIANT* out)
 {
-    VariantInit(out);
     out->vt = VT_I4;
     out->lVal = number;
     return S_OK;
+}
+
+// An out-argument that holds nothing yet.
+void Clear(BSTR* out)
+{
+    *out = nullptr;
+}
+
+void Clear(IDispatch** out)
+{
+    *out = nullptr;
+}
+
+void Clear(long* out)
+{
+    *out = 0;
+}
+
+void Clear(VARIANT* out)
+{
+    VariantInit(out);
 }
 
 } // namespace
@@ -134,137 +153,98 @@ HRESULT CAccessibleObject::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIA
     return E_NOTIMPL;
 }
 
-template <class Call>
-HRESULT CAccessibleObject::Standard(Call call)
+template <class Call, class... Out>
+HRESULT CAccessibleObject::Standard(Call call, Out*... outs)
 {
+    if (((outs == nullptr) || ...))
+        return E_POINTER;
+    (Clear(outs), ...);
     return CallGuarded(kWhere, E_OUTOFMEMORY, [&] {
         const HRESULT check = CheckCall();
         return FAILED(check) ? check : call(m_standard.Get());
     });
 }
 
-template <class Read>
-HRESULT CAccessibleObject::OwnText(const VARIANT& child, BSTR* text, Read read,
-                                   HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*))
+template <class Field, class Out>
+HRESULT CAccessibleObject::Own(const VARIANT& child, Out* out, Field AccessibleFacts::*field,
+                               HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*))
 {
-    if (!text)
-        return E_POINTER;
-    *text = nullptr;
-    return CallGuarded(kWhere, E_OUTOFMEMORY, [&] {
-        const HRESULT check = CheckCall();
-        if (FAILED(check))
-            return check;
-        if (!IsSelf(child))
-            return (m_standard.Get()->*standard)(child, text);
-        return GiveText(read(m_source->DescribeAccessible()), text);
-    });
+    return Standard(
+        [&](IAccessible* object) {
+            return IsSelf(child) ? Give(m_source->DescribeAccessible().*field, out) : (object->*standard)(child, out);
+        },
+        out);
 }
 
 HRESULT CAccessibleObject::get_accParent(IDispatch** parent)
 {
-    if (!parent)
-        return E_POINTER;
-    *parent = nullptr;
-    return Standard([&](IAccessible* standard) { return standard->get_accParent(parent); });
+    return Standard([&](IAccessible* standard) { return standard->get_accParent(parent); }, parent);
 }
 
 HRESULT CAccessibleObject::get_accChildCount(long* count)
 {
-    if (!count)
-        return E_POINTER;
-    *count = 0;
-    return Standard([&](IAccessible* standard) { return standard->get_accChildCount(count); });
+    return Standard([&](IAccessible* standard) { return standard->get_accChildCount(count); }, count);
 }
 
 HRESULT CAccessibleObject::get_accChild(VARIANT child, IDispatch** object)
 {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    return Standard([&](IAccessible* standard) { return standard->get_accChild(child, object); });
+    return Standard([&](IAccessible* standard) { return standard->get_accChild(child, object); }, object);
 }
 
 HRESULT CAccessibleObject::get_accName(VARIANT child, BSTR* name)
 {
-    return OwnText(child, name, [](const AccessibleFacts& facts) { return facts.name; }, &IAccessible::get_accName);
+    return Own(child, name, &AccessibleFacts::name, &IAccessible::get_accName);
 }
 
 HRESULT CAccessibleObject::get_accValue(VARIANT child, BSTR* value)
 {
-    return OwnText(child, value, [](const AccessibleFacts& facts) { return facts.value; }, &IAccessible::get_accValue);
+    return Own(child, value, &AccessibleFacts::value, &IAccessible::get_accValue);
 }
 
 HRESULT CAccessibleObject::get_accDescription(VARIANT child, BSTR* description)
 {
-    return OwnText(child, description, [](const AccessibleFacts& facts) { return facts.description; },
-                   &IAccessible::get_accDescription);
+    return Own(child, description, &AccessibleFacts::description, &IAccessible::get_accDescription);
 }
 
 HRESULT CAccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    return OwnText(child, shortcut, [](const AccessibleFacts& facts) { return facts.keyboardShortcut; },
-                   &IAccessible::get_accKeyboardShortcut);
+    return Own(child, shortcut, &AccessibleFacts::keyboardShortcut, &IAccessible::get_accKeyboardShortcut);
 }
 
 HRESULT CAccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    return OwnText(child, action, [](const AccessibleFacts& facts) { return facts.defaultAction; },
-                   &IAccessible::get_accDefaultAction);
+    return Own(child, action, &AccessibleFacts::defaultAction, &IAccessible::get_accDefaultAction);
 }
 
 HRESULT CAccessibleObject::get_accRole(VARIANT child, VARIANT* role)
 {
-    if (!role)
-        return E_POINTER;
-    VariantInit(role);
-    return Standard([&](IAccessible* standard) {
-        return IsSelf(child) ? GiveNumber(m_source->DescribeAccessible().role, role)
-                             : standard->get_accRole(child, role);
-    });
+    return Own(child, role, &AccessibleFacts::role, &IAccessible::get_accRole);
 }
 
 HRESULT CAccessibleObject::get_accState(VARIANT child, VARIANT* state)
 {
-    if (!state)
-        return E_POINTER;
-    VariantInit(state);
-    return Standard([&](IAccessible* standard) {
-        return IsSelf(child) ? GiveNumber(m_source->DescribeAccessible().state, state)
-                             : standard->get_accState(child, state);
-    });
+    return Own(child, state, &AccessibleFacts::state, &IAccessible::get_accState);
 }
 
 HRESULT CAccessibleObject::get_accHelp(VARIANT child, BSTR* help)
 {
-    if (!help)
-        return E_POINTER;
-    *help = nullptr;
-    return Standard([&](IAccessible* standard) { return standard->get_accHelp(child, help); });
+    return Standard([&](IAccessible* standard) { return standard->get_accHelp(child, help); }, help);
 }
 
 HRESULT CAccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, long* topic)
 {
-    if (!helpFile || !topic)
-        return E_POINTER;
-    *helpFile = nullptr;
-    *topic = 0;
-    return Standard([&](IAccessible* standard) { return standard->get_accHelpTopic(helpFile, child, topic); });
+    return Standard([&](IAccessible* standard) { return standard->get_accHelpTopic(helpFile, child, topic); },
+                    helpFile, topic);
 }
 
 HRESULT CAccessibleObject::get_accFocus(VARIANT* child)
 {
-    if (!child)
-        return E_POINTER;
-    VariantInit(child);
-    return Standard([&](IAccessible* standard) { return standard->get_accFocus(child); });
+    return Standard([&](IAccessible* standard) { return standard->get_accFocus(child); }, child);
 }
 
 HRESULT CAccessibleObject::get_accSelection(VARIANT* children)
 {
-    if (!children)
-        return E_POINTER;
-    VariantInit(children);
-    return Standard([&](IAccessible* standard) { return standard->get_accSelection(children); });
+    return Standard([&](IAccessible* standard) { return standard->get_accSelection(children); }, children);
 }
 
 HRESULT CAccessibleObject::accSelect(long flags, VARIANT child)
@@ -274,27 +254,18 @@ HRESULT CAccessibleObject::accSelect(long flags, VARIANT child)
 
 HRESULT CAccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
-    if (!left || !top || !width || !height)
-        return E_POINTER;
-    *left = *top = *width = *height = 0;
-    return Standard(
-                    [&](IAccessible* standard) { return standard->accLocation(left, top, width, height, child); });
+    return Standard([&](IAccessible* standard) { return standard->accLocation(left, top, width, height, child); },
+                    left, top, width, height);
 }
 
 HRESULT CAccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
-    if (!end)
-        return E_POINTER;
-    VariantInit(end);
-    return Standard([&](IAccessible* standard) { return standard->accNavigate(direction, start, end); });
+    return Standard([&](IAccessible* standard) { return standard->accNavigate(direction, start, end); }, end);
 }
 
 HRESULT CAccessibleObject::accHitTest(long x, long y, VARIANT* child)
 {
-    if (!child)
-        return E_POINTER;
-    VariantInit(child);
-    return Standard([&](IAccessible* standard) { return standard->accHitTest(x, y, child); });
+    return Standard([&](IAccessible* standard) { return standard->accHitTest(x, y, child); }, child);
 }
 
 // The action is posted by the source: this call returns before it runs, and touches nothing of
@@ -317,14 +288,13 @@ HRESULT CAccessibleObject::accDoDefaultAction(VARIANT child)
     });
 }
 
+// Nothing of the pop-ups is changed by a screen reader.
 HRESULT CAccessibleObject::put_accName(VARIANT, BSTR)
 {
-    const HRESULT check = CheckCall();
-    return FAILED(check) ? check : E_NOTIMPL;
+    return Standard([](IAccessible*) { return E_NOTIMPL; });
 }
 
 HRESULT CAccessibleObject::put_accValue(VARIANT, BSTR)
 {
-    const HRESULT check = CheckCall();
-    return FAILED(check) ? check : E_NOTIMPL;
+    return Standard([](IAccessible*) { return E_NOTIMPL; });
 }

@@ -78,12 +78,15 @@ private:
 
     // S_OK when a call may go on: connected, on the window's thread.
     HRESULT CheckCall() const;
-    // One of the object's own texts, for itself (a child id goes to the standard object).
-    template <class Read>
-    HRESULT OwnText(const VARIANT& child, BSTR* text, Read read, HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*));
-    // The standard object's answer, when the call may go on.
-    template <class Call>
-    HRESULT Standard(Call call);
+    // One of the object's own answers about itself, from its facts (a child id goes to the standard
+    // object).
+    template <class Field, class Out>
+    HRESULT Own(const VARIANT& child, Out* out, Field AccessibleFacts::*field,
+                HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, Out*));
+    // call(standard object) when the call may go on: the out-arguments are there (else E_POINTER)
+    // and hold nothing yet; no exception leaves.
+    template <class Call, class... Out>
+    HRESULT Standard(Call call, Out*... outs);
 
     volatile LONG m_references = 1;
     HWND m_window;

@@ -62,6 +62,20 @@ inline LONG NumberOf(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible
 inline LONG RoleOf(IAccessible* object) { return NumberOf(object, &IAccessible::get_accRole); }
 inline LONG StateOf(IAccessible* object) { return NumberOf(object, &IAccessible::get_accState); }
 
+// Where the object says it is, in screen coordinates (all 0 when the call failed).
+inline RECT LocationOf(IAccessible* object)
+{
+    long left = 0, top = 0, width = 0, height = 0;
+    if (FAILED(object->accLocation(&left, &top, &width, &height, Self())))
+        return {};
+    return {left, top, left + width, top + height};
+}
+
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 // One system accessibility event as an out-of-context hook of this process hears it.
 struct WinEventRecord
 {

@@ -3,7 +3,6 @@
 // unloads. A screen reader on another thread reads the pop-up through COM while it is up.
 #include "accessibility/AccessTestSupport.h"
 #include "accessibility/PopupRuns.h"
-#include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +15,10 @@ namespace {
 using namespace accesstest;
 using popuptest::IsFullyOut;
 
-const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 const wchar_t kLibrary[] = L"XJNTrayNotifications.dll";
 
-class HeldAccessibleObjects : public testing::Test
+class HeldAccessibleObjects : public EnglishPopupTest
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
-
-    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
 };
 
 // Every call a client can make, each answering CO_E_OBJNOTCONNECTED.

@@ -3,7 +3,6 @@
 // and after the pop-up the thread is as the host left it.
 #include "accessibility/AccessTestSupport.h"
 #include "accessibility/PopupRuns.h"
-#include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +14,6 @@ namespace {
 
 using namespace accesstest;
 using popuptest::IsFullyOut;
-
-const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 
 // Another thread of the process in the multi-threaded apartment for the object's lifetime: the
 // host's thread is then in it by default.
@@ -66,10 +63,12 @@ struct ApartmentCase
     HRESULT readerOnOtherThread;  // what a reader on another thread (multi-threaded) gets
 };
 
-TEST(HostThreadCom, AScreenReaderReadsThePopupAndTheThreadIsLeftAsTheHostMadeIt)
+class HostThreadCom : public EnglishPopupTest
 {
-    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
-    ASSERT_TRUE(language.SetString(L"English"));
+};
+
+TEST_F(HostThreadCom, AScreenReaderReadsThePopupAndTheThreadIsLeftAsTheHostMadeIt)
+{
     const ApartmentCase cases[] = {
         {"no COM", HostCom::None, "none", "STA", S_OK},
         {"single-threaded", HostCom::SingleThreaded, "STA", "STA", S_OK},

@@ -5,7 +5,6 @@
 #include "accessibility/AccessTestSupport.h"
 #include "accessibility/PopupRuns.h"
 #include "support/HostWindow.h"
-#include "support/RegistrySandbox.h"
 #include "support/TraceCapture.h"
 
 #include "Screenshot.h"
@@ -23,14 +22,9 @@ using namespace accesstest;
 using popuptest::IsFullyOut;
 using testsupport::HostWindow;
 
-const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 
-class PopupKeyboard : public testing::Test
+class PopupKeyboard : public EnglishPopupTest
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
-
-    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
 };
 
 // What a user does, one thing after the other: each step waits until ready(popup) holds, then

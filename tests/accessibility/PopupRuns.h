@@ -3,6 +3,9 @@
 #pragma once
 #include "popups/PopupTestSupport.h"
 #include "support/MessagePump.h"
+#include "support/RegistrySandbox.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -12,6 +15,16 @@ namespace accesstest {
 
 using popuptest::PopupWatch;
 using popuptest::TrayExports;
+
+// The pop-ups in the built-in English texts, whatever the machine running the tests has set.
+class EnglishPopupTest : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
+
+    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, L"Software\\Orvanta\\Orvanta Utilities\\Language",
+                                                L"default"};
+};
 
 // A button of a pop-up and the answer it gives.
 struct AnswerButton

@@ -4,7 +4,6 @@
 #include "accessibility/AccessTestSupport.h"
 #include "accessibility/PopupRuns.h"
 #include "support/HostWindow.h"
-#include "support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +15,9 @@ using namespace accesstest;
 using popuptest::IsFullyOut;
 using testsupport::HostWindow;
 
-const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 
-class PopupScreenReader : public testing::Test
+class PopupScreenReader : public EnglishPopupTest
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
-
-    testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
 };
 
 // A step for RunPopup: waits until the pop-up is fully out and then for settle more milliseconds,
@@ -107,12 +101,7 @@ TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithout
                 RECT client = {};
                 GetClientRect(popup, &client);
                 MapWindowPoints(popup, nullptr, reinterpret_cast<POINT*>(&client), 2);
-                long left = 0, top = 0, width = 0, height = 0;
-                EXPECT_EQ(alert->accLocation(&left, &top, &width, &height, Self()), S_OK);
-                EXPECT_EQ(left, client.left);
-                EXPECT_EQ(top, client.top);
-                EXPECT_EQ(width, client.right - client.left);
-                EXPECT_EQ(height, client.bottom - client.top);
+                EXPECT_TRUE(LocationOf(alert.Get()) == client);
                 long children = 0;
                 EXPECT_EQ(alert->get_accChildCount(&children), S_OK);
                 EXPECT_GE(children, static_cast<long>(kind->buttons.size()));

@@ -1,62 +1,21 @@
 // The skin button and the hyperlink for people without a mouse: what a screen reader reads of them
 // and how it presses them, and the dialog keys a skin button answers where no dialog manager runs.
 #include "TestSupport.h"
+#include "accessibility/AccessTestSupport.h"
 
 #include "jnCommonGUI/HyperLinkIcon.h"
 #include "jnCommonGUI/SkinButton.h"
 
-#include <oleacc.h>
-
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-
 using namespace testing_controls;
+using namespace accesstest;
 
 namespace {
 
 constexpr int kFirstId = 1381;
 constexpr int kSecondId = 1382;
 constexpr int kLinkId = 1347;
-
-ComRef<IAccessible> AccessibleOf(HWND window)
-{
-    ComRef<IAccessible> object;
-    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                               reinterpret_cast<void**>(object.Receive()));
-    return object;
-}
-
-VARIANT Self()
-{
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
-std::wstring Text(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*))
-{
-    BSTR text = nullptr;
-    (object->*read)(Self(), &text);
-    std::wstring copy = text ? text : L"";
-    SysFreeString(text);
-    return copy;
-}
-
-LONG Number(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, VARIANT*))
-{
-    VARIANT number;
-    VariantInit(&number);
-    return SUCCEEDED((object->*read)(Self(), &number)) && number.vt == VT_I4 ? number.lVal : -1;
-}
-
-LONG State(IAccessible* object)
-{
-    return Number(object, &IAccessible::get_accState);
-}
 
 // Key messages as the keyboard driver makes them: the first press, or one repeated while held.
 constexpr LPARAM kFirstPress = 0x00000001;
@@ -151,21 +110,21 @@ TEST_F(ControlAccess, AScreenReaderReadsASkinButtonAndPressesItAsAClick)
     ComRef<IAccessible> object = AccessibleOf(window);
     ASSERT_TRUE(object);
 
-    EXPECT_EQ(Number(object.Get(), &IAccessible::get_accRole), ROLE_SYSTEM_PUSHBUTTON);
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accName), L"OK && more") << "the caption as drawn";
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accDefaultAction), L"Press");
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE);
+    EXPECT_EQ(RoleOf(object.Get()), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(NameOf(object.Get()), L"OK && more") << "the caption as drawn";
+    EXPECT_EQ(DefaultActionOf(object.Get()), L"Press");
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE);
 
     SetFocus(window);
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
     SendMessageW(window, WM_KEYDOWN, VK_SPACE, kFirstPress);
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_PRESSED);
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_PRESSED);
     SendMessageW(window, WM_KEYUP, VK_SPACE, 0xC0000001);
     PumpMessages(1);
     dialog->commands.clear();
     SetFocus(other);
     SendMessageW(window, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_DEFAULT);
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_DEFAULT);
     SendMessageW(window, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
 
     // The default action is the click's command, posted: it comes after the call, and the focus stays.
@@ -178,11 +137,11 @@ TEST_F(ControlAccess, AScreenReaderReadsASkinButtonAndPressesItAsAClick)
 
     // What no user can press, a screen reader cannot either.
     EnableWindow(window, FALSE);
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE);
     EXPECT_EQ(object->accDoDefaultAction(Self()), E_FAIL);
     EnableWindow(window, TRUE);
     ShowWindow(window, SW_HIDE);
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE);
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE);
     EXPECT_EQ(object->accDoDefaultAction(Self()), E_FAIL);
     PumpMessages(1);
     EXPECT_EQ(dialog->commands.size(), 1u);
@@ -191,16 +150,12 @@ TEST_F(ControlAccess, AScreenReaderReadsASkinButtonAndPressesItAsAClick)
     ShowWindow(window, SW_SHOW);
     RECT frame = {};
     GetWindowRect(window, &frame);
-    long left = 0, top = 0, width = 0, height = 0;
-    EXPECT_EQ(object->accLocation(&left, &top, &width, &height, Self()), S_OK);
-    EXPECT_EQ(left, frame.left);
-    EXPECT_EQ(top, frame.top);
-    EXPECT_EQ(width, frame.right - frame.left);
-    EXPECT_EQ(height, frame.bottom - frame.top);
+    EXPECT_TRUE(LocationOf(object.Get()) == frame);
 
     // Bad arguments are refused, not followed.
     EXPECT_EQ(object->get_accName(Self(), nullptr), E_POINTER);
     EXPECT_EQ(object->get_accRole(Self(), nullptr), E_POINTER);
+    long top = 0, width = 0, height = 0;
     EXPECT_EQ(object->accLocation(nullptr, &top, &width, &height, Self()), E_POINTER);
 }
 
@@ -224,7 +179,7 @@ TEST_F(ControlAccess, AHeldButtonObjectIsCutOffWhenTheButtonGoes)
         BSTR name = nullptr;
         EXPECT_EQ(ofDestroyedWindow->get_accName(Self(), &name), CO_E_OBJNOTCONNECTED);
         EXPECT_EQ(ofDestroyedWindow->accDoDefaultAction(Self()), CO_E_OBJNOTCONNECTED);
-        EXPECT_EQ(Text(ofReleasedButton.Get(), &IAccessible::get_accName), L"kept");
+        EXPECT_EQ(NameOf(ofReleasedButton.Get()), L"kept");
     }
     ASSERT_TRUE(IsWindow(kept));
     BSTR name = nullptr;
@@ -243,11 +198,11 @@ TEST_F(ControlAccess, AScreenReaderReadsTheLinkAndFollowsIt)
     link.SetLabel(L"Click here for more information");
     ComRef<IAccessible> object = AccessibleOf(window);
     ASSERT_TRUE(object);
-    EXPECT_EQ(Number(object.Get(), &IAccessible::get_accRole), ROLE_SYSTEM_LINK);
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accName), L"Click here for more information");
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accValue), L"") << "a command link has no target";
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accDefaultAction), L"Jump");
-    EXPECT_EQ(State(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED);
+    EXPECT_EQ(RoleOf(object.Get()), ROLE_SYSTEM_LINK);
+    EXPECT_EQ(NameOf(object.Get()), L"Click here for more information");
+    EXPECT_EQ(ValueOf(object.Get()), L"") << "a command link has no target";
+    EXPECT_EQ(DefaultActionOf(object.Get()), L"Jump");
+    EXPECT_EQ(StateOf(object.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED);
 
     EXPECT_EQ(object->accDoDefaultAction(Self()), S_OK);
     EXPECT_TRUE(dialog->commands.empty()) << "followed inside the screen reader's call";
@@ -258,8 +213,8 @@ TEST_F(ControlAccess, AScreenReaderReadsTheLinkAndFollowsIt)
     // A link without a label is named and valued by its target.
     link.SetLabel(L"");
     link.SetHyperLink(L"https://example.invalid/info");
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accName), L"https://example.invalid/info");
-    EXPECT_EQ(Text(object.Get(), &IAccessible::get_accValue), L"https://example.invalid/info");
+    EXPECT_EQ(NameOf(object.Get()), L"https://example.invalid/info");
+    EXPECT_EQ(ValueOf(object.Get()), L"https://example.invalid/info");
 
     DestroyWindow(window);
     BSTR name = nullptr;
