@@ -54,6 +54,11 @@ void Clear(VARIANT* out)
 
 } // namespace
 
+WindowConditions WindowConditionsOf(HWND window)
+{
+    return {IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE, GetFocus() == window};
+}
+
 ComRef<CAccessibleObject> CAccessibleObject::Create(HWND window, CAccessibleSource& source)
 {
     ComRef<IAccessible> standard;

@@ -4,6 +4,9 @@
 
 #include <oleacc.h>
 
+// How a window looks to the user now: shown, enabled, with the keyboard focus.
+WindowConditions WindowConditionsOf(HWND window);
+
 // What an accessible object asks of the control it stands for, on the control's thread, while the
 // control's window lives.
 class CAccessibleSource

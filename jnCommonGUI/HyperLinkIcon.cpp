@@ -164,7 +164,7 @@ bool CHyperLinkIcon::ProcessWindowMessage(HWND window, UINT message, WPARAM wPar
 AccessibleFacts CHyperLinkIcon::DescribeAccessible() const
 {
     LinkConditions conditions;
-    conditions.window = {IsWindowVisible(m_hWnd) != FALSE, IsWindowEnabled(m_hWnd) != FALSE, GetFocus() == m_hWnd};
+    conditions.window = WindowConditionsOf(m_hWnd);
     conditions.visited = IsVisited();
     return LinkFacts(GetLabel(), GetHyperLink(), conditions);
 }

@@ -587,7 +587,7 @@ bool CSkinButton::AnswerDialogKey(WPARAM key, LPARAM keyData)
 AccessibleFacts CSkinButton::DescribeAccessible() const
 {
     ButtonConditions conditions;
-    conditions.window = {IsWindowVisible(m_hWnd) != FALSE, IsWindowEnabled(m_hWnd) != FALSE, GetFocus() == m_hWnd};
+    conditions.window = WindowConditionsOf(m_hWnd);
     conditions.pressed = (m_flags & (FlagPressed | FlagChecked)) != 0;
     conditions.isDefault = (m_flags & FlagDefault) != 0;
     return PushButtonFacts(WindowText(m_hWnd), conditions);

@@ -119,7 +119,8 @@ void CPopupAccess::Announce(HWND window)
     m_announced = true;
     m_hotKey = RegisterHotKey(window, kPopupHotKeyId, kPopupHotKeyModifiers, kPopupHotKey) != FALSE;
     if (!m_hotKey)
-        WriteTraceEx(TRACE_ERROR, L"CPopupAccess::Announce - the hot key Win+Alt+N is taken; a click reaches the pop-up",
+        WriteTraceEx(TRACE_ERROR,
+                     L"CPopupAccess::Announce - the hot key Win+Alt+N is taken; a click reaches the pop-up",
                      kTraceSource, __LINE__);
     m_lastAnnouncement = m_clock();
     NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, CHILDID_SELF);
@@ -158,7 +159,5 @@ void CPopupAccess::Release(HWND window)
 
 AccessibleFacts CPopupAccess::DescribeAccessible() const
 {
-    const WindowConditions conditions = {IsWindowVisible(m_window) != FALSE, IsWindowEnabled(m_window) != FALSE,
-                                         GetFocus() == m_window};
-    return AlertFacts(m_describe(), m_hotKey ? kPopupHotKeyName : L"", conditions);
+    return AlertFacts(m_describe(), m_hotKey ? kPopupHotKeyName : L"", WindowConditionsOf(m_window));
 }

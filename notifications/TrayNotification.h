@@ -46,7 +46,7 @@ public:
         case WM_COMMAND:
             if (HIWORD(wParam) != 0)
                 break;  // a control's notification: reflected back to the control below
-            m_access.ReturnKeyboard(window);
+            m_access.ReturnKeyboard(window);  // answered: also while the pop-up stays its display time
             result = OnCommand(LOWORD(wParam));  // the pop-up may be gone now: nothing after this
             return true;
         case WM_DESTROY:

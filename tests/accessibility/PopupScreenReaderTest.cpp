@@ -37,11 +37,6 @@ std::function<bool(HWND)> OnceSettled(std::function<void(HWND)> visit, DWORD set
     };
 }
 
-void ExpectWindowState(IAccessible* object, LONG expected)
-{
-    EXPECT_EQ(StateOf(object), expected);
-}
-
 TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithoutTakingTheKeyboard)
 {
     TrayExports library;
@@ -84,7 +79,7 @@ TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithout
                 EXPECT_EQ(NameOf(alert.Get()), kind->title);
                 EXPECT_EQ(DescriptionOf(alert.Get()), kind->message);
                 EXPECT_EQ(ShortcutOf(alert.Get()), L"Win+Alt+N");
-                ExpectWindowState(alert.Get(), STATE_SYSTEM_FOCUSABLE);
+                EXPECT_EQ(StateOf(alert.Get()), STATE_SYSTEM_FOCUSABLE);
                 HRESULT noAction = S_OK;
                 EXPECT_EQ(TextOf(alert.Get(), &IAccessible::get_accDefaultAction, &noAction), L"");
                 EXPECT_EQ(noAction, S_FALSE);
@@ -113,7 +108,7 @@ TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithout
                     ASSERT_TRUE(button);
                     EXPECT_EQ(RoleOf(button.Get()), ROLE_SYSTEM_PUSHBUTTON);
                     EXPECT_EQ(NameOf(button.Get()), row.caption);
-                    ExpectWindowState(button.Get(), STATE_SYSTEM_FOCUSABLE);
+                    EXPECT_EQ(StateOf(button.Get()), STATE_SYSTEM_FOCUSABLE);
                     EXPECT_EQ(DefaultActionOf(button.Get()), L"Press");
                 }
                 // The hidden close button is there but no user can press it: neither can a screen reader.
@@ -122,7 +117,7 @@ TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithout
                     ComRef<IAccessible> button = AccessibleOf(close);
                     ASSERT_TRUE(button);
                     EXPECT_EQ(RoleOf(button.Get()), ROLE_SYSTEM_PUSHBUTTON);
-                    ExpectWindowState(button.Get(), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE);
+                    EXPECT_EQ(StateOf(button.Get()), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE);
                     EXPECT_EQ(button->accDoDefaultAction(Self()), E_FAIL);
                 }
                 // The information link of the shutdown warning: a link, hidden as the template has it.
@@ -132,7 +127,8 @@ TEST_F(PopupScreenReader, EachPopupIsAnnouncedOncePerShowAsAnAlertAndReadWithout
                     ASSERT_TRUE(link);
                     EXPECT_EQ(RoleOf(link.Get()), ROLE_SYSTEM_LINK);
                     EXPECT_EQ(NameOf(link.Get()), L"Click here for more information");
-                    ExpectWindowState(link.Get(), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_LINKED);
+                    EXPECT_EQ(StateOf(link.Get()),
+                              STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_LINKED);
                     EXPECT_EQ(DefaultActionOf(link.Get()), L"Jump");
                     EXPECT_EQ(link->accDoDefaultAction(Self()), E_FAIL);
                 }
