@@ -141,3 +141,36 @@ void CHyperLinkIcon::OnHoverLeave()
 {
     SendHoverNotification(kLinkHoverLeave);
 }
+
+bool CHyperLinkIcon::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message)
+    {
+    case WM_GETOBJECT:
+        return m_accessible.Answer(m_hWnd, wParam, lParam, result);
+    case kLinkDefaultActionMessage:
+        Navigate();
+        result = 0;
+        return true;
+    case WM_NCDESTROY:
+        m_accessible.Disconnect();
+        break;
+    default:
+        break;
+    }
+    return CHyperLink::ProcessWindowMessage(window, message, wParam, lParam, result);
+}
+
+AccessibleFacts CHyperLinkIcon::DescribeAccessible() const
+{
+    LinkConditions conditions;
+    conditions.window = WindowConditionsOf(m_hWnd);
+    conditions.visited = IsVisited();
+    return LinkFacts(GetLabel(), GetHyperLink(), conditions);
+}
+
+// Followed once the screen reader's call has returned.
+void CHyperLinkIcon::StartDefaultAction()
+{
+    PostMessageW(m_hWnd, kLinkDefaultActionMessage, 0, 0);
+}

@@ -1,14 +1,19 @@
 #pragma once
+#include "jnCommonGUI/AccessibleServer.h"
 #include "winframe/HyperLink.h"
 
 // Hover notification codes sent to the parent in WM_NOTIFY.
 constexpr UINT kLinkHoverEnter = 10591;
 constexpr UINT kLinkHoverLeave = 10592;
 
+// Posted to the link's own window by its accessible object: follow the link. Private to the
+// link's window (a static control, which uses no WM_APP message).
+constexpr UINT kLinkDefaultActionMessage = WM_APP + 0x100;
+
 // A hyperlink with a small icon in front of its text. Beyond the plain link it draws a grey
 // text while disabled, an optional hover colour and a dotted focus frame, and tells the parent
-// when the pointer enters and leaves the text.
-class CHyperLinkIcon : public CHyperLink
+// when the pointer enters and leaves the text. To a screen reader it is a link named by its text.
+class CHyperLinkIcon : public CHyperLink, private CAccessibleSource
 {
 public:
     CHyperLinkIcon();
@@ -31,6 +36,8 @@ public:
     // The font is borrowed.
     void SetLinkFontAndColour(HFONT font, COLORREF linkColour, COLORREF disabledColour);
 
+    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 protected:
     void CalcLinkRect() override;
     void DoPaint(HDC dc) override;
@@ -42,6 +49,8 @@ private:
     // Replaces the icon (destroying the one before when it was ours) and places the text again.
     bool TakeIcon(HICON icon, bool owned, BYTE width, BYTE height);
     void SendHoverNotification(UINT code);
+    AccessibleFacts DescribeAccessible() const override;
+    void StartDefaultAction() override;
 
     HICON m_icon = nullptr;      // drawn; borrowed or the one below
     ScopedIcon m_ownedIcon;      // the icon loaded from the resources
@@ -57,4 +66,5 @@ private:
     COLORREF m_hoverColour = 0;
     COLORREF m_disabledColour = RGB(100, 100, 100);
     bool m_showIcon = true;
+    CAccessibleServer m_accessible{*this};
 };

@@ -1,5 +1,6 @@
 #include "jnCommonGUI/SkinButton.h"
 
+#include "jnCommonGUI/DialogKeys.h"
 #include "jnCommonGUI/DibInfo.h"
 #include "jnCommonGUI/Imaging.h"
 #include "jnCommonGUI/KeyRuns.h"
@@ -9,6 +10,7 @@
 #include "logvane/include/Logvane.h"
 #include "winframe/ModuleInstance.h"
 #include "winframe/PaintWindow.h"
+#include "winframe/WindowText.h"
 
 #include <cstring>
 #include <vector>
@@ -29,6 +31,12 @@ int BitmapHeight(HBITMAP bitmap)
 {
     BITMAP info{};
     return GetObjectW(bitmap, sizeof info, &info) ? info.bmHeight : 0;
+}
+
+// The click of a button as its parent hears it.
+WPARAM ClickCommand(HWND button)
+{
+    return MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
 }
 
 } // namespace
@@ -506,6 +514,11 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
         if (wParam == VK_SPACE)
             UpdateState(FlagPressed, true, false);
+        else if (AnswerDialogKey(wParam, lParam))
+        {
+            result = 0;  // this button may be gone now: nothing after this
+            return true;
+        }
         return false;
     case WM_KEYUP:
         if (wParam == VK_SPACE)
@@ -529,6 +542,11 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     case BM_SETSTYLE:
         result = OnSetStyle(wParam, lParam);
         return true;
+    case WM_GETOBJECT:
+        return m_accessible.Answer(m_hWnd, wParam, lParam, result);
+    case WM_NCDESTROY:
+        m_accessible.Disconnect();
+        return false;
     case WM_UPDATEUISTATE:
         CallDefaultProc(message, wParam, lParam);
         RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -537,4 +555,47 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     default:
         return false;
     }
+}
+
+// Tab moves the focus as a dialog does (WM_NEXTDLGCTL); Enter sends the click's WM_COMMAND, Escape
+// the dialog's IDCANCEL, as the dialog manager would. The parent may destroy this button while
+// it answers.
+bool CSkinButton::AnswerDialogKey(WPARAM key, LPARAM keyData)
+{
+    const bool repeated = (keyData & (1 << 30)) != 0;
+    const DialogKey meaning = ClassifyDialogKey(static_cast<UINT>(key), GetKeyState(VK_SHIFT) < 0, repeated);
+    HWND parent = GetParent(m_hWnd);
+    if (meaning == DialogKey::None || !parent)
+        return false;
+    switch (meaning)
+    {
+    case DialogKey::Next:
+    case DialogKey::Previous:
+        SendMessageW(parent, WM_NEXTDLGCTL, meaning == DialogKey::Previous, FALSE);
+        break;
+    case DialogKey::Press:
+        SendMessageW(parent, WM_COMMAND, ClickCommand(m_hWnd), reinterpret_cast<LPARAM>(m_hWnd));
+        break;
+    default:
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(parent, IDCANCEL)));
+        break;
+    }
+    return true;
+}
+
+AccessibleFacts CSkinButton::DescribeAccessible() const
+{
+    ButtonConditions conditions;
+    conditions.window = WindowConditionsOf(m_hWnd);
+    conditions.pressed = (m_flags & (FlagPressed | FlagChecked)) != 0;
+    conditions.isDefault = (m_flags & FlagDefault) != 0;
+    return PushButtonFacts(WindowText(m_hWnd), conditions);
+}
+
+// A click's WM_COMMAND, posted: it runs after the screen reader's call has returned.
+void CSkinButton::StartDefaultAction()
+{
+    if (HWND parent = GetParent(m_hWnd))
+        PostMessageW(parent, WM_COMMAND, ClickCommand(m_hWnd), reinterpret_cast<LPARAM>(m_hWnd));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "jnCommonGUI/AccessibleServer.h"
 #include "jnCommonGUI/ButtonStates.h"
 #include "winframe/Owners.h"
 #include "winframe/WindowSubclass.h"
@@ -9,8 +10,9 @@
 // Hot, Pressed, Disabled, Focused) stretched to its size, with an optional icon, caption,
 // second text and dotted focus frame. Pixels of the colour key (magenta) in the Normal image
 // lie outside the window. The standard button procedure still runs behind it, so the parent
-// gets BN_CLICKED as from any button.
-class CSkinButton : public CWindowSubclass
+// gets BN_CLICKED as from any button. To a screen reader it is a push button named by its
+// caption; where no dialog manager takes the keys, it answers Tab, Enter and Escape itself.
+class CSkinButton : public CWindowSubclass, private CAccessibleSource
 {
 public:
     CSkinButton();
@@ -87,6 +89,11 @@ private:
     void OnSize();
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
 
+    // The keys a dialog answers (DialogKeys.h); false when the key is not one of them.
+    bool AnswerDialogKey(WPARAM key, LPARAM keyData);
+    AccessibleFacts DescribeAccessible() const override;
+    void StartDefaultAction() override;
+
     void Paint(HDC dc);
     void PaintIcon(HDC dc, const RECT& client, int stateIndex, const std::wstring& caption, RECT& captionRect);
     void PaintCaption(HDC dc, const std::wstring& caption, int stateIndex, RECT captionRect, bool iconBesideText);
@@ -131,4 +138,5 @@ private:
     COLORREF m_captionColours[kButtonStateCount];
     COLORREF m_secondTextColours[kButtonStateCount];
     ScopedRegion m_clipRegion;
+    CAccessibleServer m_accessible{*this};
 };

@@ -2,19 +2,11 @@
 #include "jnCommonGUI/SkinButton.h"
 #include "jnCommonGUI/SkinButtonTrace.h"
 #include "logvane/include/Logvane.h"
-
-#include <vector>
+#include "winframe/WindowText.h"
 
 namespace {
 
 constexpr int kIconTextGap = 4;
-
-std::wstring WindowText(HWND window)
-{
-    std::vector<wchar_t> text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1);
-    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return std::wstring(text.data(), length > 0 ? length : 0);
-}
 
 } // namespace
 

@@ -114,6 +114,11 @@ void DialogTrayMessage::DrawContent(HDC)
     // The background and the controls are the whole picture.
 }
 
+AlertTexts DialogTrayMessage::DescribeAlert() const
+{
+    return {m_title.text, JoinLines(m_warning.text, m_explanation.text), {}};
+}
+
 void DialogTrayMessage::Close()
 {
     m_closed = 1;

@@ -32,6 +32,8 @@ public:
     LRESULT OnCommand(WORD id) override;
     void DrawContent(HDC dc) override;
     void Close() override;
+    // The title; the warning line and the explanation below it.
+    AlertTexts DescribeAlert() const override;
 
 protected:
     void OnWindowRelease(HWND window) override;

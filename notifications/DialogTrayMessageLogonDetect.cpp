@@ -51,6 +51,11 @@ void CDialogTrayMessageLogonDetect::DrawContent(HDC)
     // The background and the controls are the whole picture.
 }
 
+AlertTexts CDialogTrayMessageLogonDetect::DescribeAlert() const
+{
+    return {m_title.text, m_message.text, {}};
+}
+
 LRESULT CDialogTrayMessageLogonDetect::OnTimer(UINT_PTR id)
 {
     if (id == kLogonDetectIdleTimer)

@@ -32,6 +32,8 @@ public:
     bool Hide() override;
     void DrawContent(HDC dc) override;
     LRESULT OnTimer(UINT_PTR id) override;
+    // The title and the message.
+    AlertTexts DescribeAlert() const override;
 
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void PrepareDialog() override;

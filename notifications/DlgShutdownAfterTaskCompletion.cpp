@@ -142,6 +142,7 @@ LRESULT CDlgShutdownAfterTaskCompletion::OnTimer(UINT_PTR id)
         {
             m_secondsLeft = next;
             DrawContent(nullptr);
+            AnnounceValueChange();
         }
         return 0;
     }
@@ -152,6 +153,11 @@ LRESULT CDlgShutdownAfterTaskCompletion::OnTimer(UINT_PTR id)
     default:
         return CTrayNotification<CDlgShutdownAfterTaskCompletion>::OnTimer(id);
     }
+}
+
+AlertTexts CDlgShutdownAfterTaskCompletion::DescribeAlert() const
+{
+    return {m_mainText.text, m_subText.text, std::to_wstring(m_secondsLeft)};
 }
 
 void CDlgShutdownAfterTaskCompletion::DrawContent(HDC dc)

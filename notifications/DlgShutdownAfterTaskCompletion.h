@@ -40,6 +40,8 @@ public:
     // The icon's current frame with the seconds over it; with no DC, straight onto the window.
     void DrawContent(HDC dc) override;
     LRESULT OnTimer(UINT_PTR id) override;
+    // The title, the notice, and the seconds left as the value.
+    AlertTexts DescribeAlert() const override;
 
     LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void PrepareDialog() override;

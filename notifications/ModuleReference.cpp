@@ -1,6 +1,7 @@
 #include "notifications/ModuleReference.h"
 
 #include "base/HostCallback.h"
+#include "winframe/ModuleInstance.h"
 
 #include <atomic>
 
@@ -8,15 +9,6 @@ namespace {
 
 std::atomic<int> g_pins{0};
 std::atomic<int> g_parked{0};
-
-// A new counted reference on the module that holds this code (null when it cannot be had).
-HMODULE TakeModuleReference()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&TakeModuleReference),
-                       &module);
-    return module;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "notifications/DialogBase.h"
+#include "notifications/PopupAccess.h"
 #include "notifications/SlideGeometry.h"
 #include "notifications/TaskbarSearch.h"
 #include "winframe/BufferedPaint.h"
@@ -21,7 +22,8 @@ constexpr UINT_PTR kDisplayTimer = 259;
 // Every message of a pop-up takes one path, through this class's ProcessWindowMessage, to the
 // handler T overrides: OnInitDialog (which ends with this class's), OnCtlColorStatic, OnCommand,
 // OnDestroy, OnTimer and DrawContent. T calls SetBackgroundBitmap while it initialises. The dialog
-// base's own message map is not part of this chain.
+// base's own message map is not part of this chain. Screen readers and keyboard users are served
+// first (CPopupAccess), from the texts T gives in DescribeAlert.
 template <class T>
 class CTrayNotification : public CDialogBase<T>
 {
@@ -31,6 +33,8 @@ public:
 
     bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
+        if (m_access.ProcessWindowMessage(window, message, wParam, lParam, result))
+            return true;
         switch (message)
         {
         case WM_INITDIALOG:
@@ -43,6 +47,7 @@ public:
         case WM_COMMAND:
             if (HIWORD(wParam) != 0)
                 break;  // a control's notification: reflected back to the control below
+            m_access.ReturnKeyboard(window);  // answered: also while the pop-up stays its display time
             result = OnCommand(LOWORD(wParam));  // the pop-up may be gone now: nothing after this
             return true;
         case WM_DESTROY:
@@ -110,6 +115,9 @@ public:
 
     virtual void DrawContent(HDC dc) = 0;
 
+    // What a screen reader hears of the pop-up: its title, its message and a value that changes.
+    virtual AlertTexts DescribeAlert() const { return {}; }
+
     // A button or a request to close (IDCANCEL): every command answers the pop-up and starts the
     // way out. A pop-up with answers records its own first. Returns the message's answer.
     virtual LRESULT OnCommand(WORD)
@@ -171,6 +179,10 @@ public:
             LoadImageW(ModuleInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
     }
 
+    // Where the time of the pop-up's announcements comes from; tests drive their own.
+    void SetAnnouncementClock(CPopupAccess::Clock clock) { m_access.SetClock(std::move(clock)); }
+    bool HasHotKey() const { return m_access.HasHotKey(); }
+
     // Where the taskbar search asks; tests put their own sources here.
     void SetTaskbarProbes(TaskbarProbes probes) { m_probes = std::move(probes); }
 
@@ -187,13 +199,17 @@ public:
     HBITMAP BackgroundBitmap() const { return m_background.Get(); }
 
 protected:
-    // The timers go with the window: kill them while the handle is still valid.
+    // The timers and the hot key go with the window: end them while the handle is still valid.
     void OnWindowRelease(HWND window) override
     {
         for (UINT_PTR id : {kSlideInTimer, kSlideOutTimer, kDisplayTimer})
             KillTimer(window, id);
+        m_access.Release(window);
         CDialogBase<T>::OnWindowRelease(window);
     }
+
+    // The value DescribeAlert gives has changed (at most every five seconds a screen reader hears it).
+    void AnnounceValueChange() { m_access.AnnounceValueChange(this->m_hWnd); }
 
 private:
     void SlideInTick()
@@ -211,10 +227,13 @@ private:
         m_fullyShown = true;
         if (m_displayTime > 0)
             SetTimer(this->m_hWnd, kDisplayTimer, m_displayTime, nullptr);
+        m_access.Announce(this->m_hWnd);
     }
 
+    // An activated pop-up gives the keyboard back as it leaves.
     void StartSlideOut()
     {
+        m_access.ReturnKeyboard(this->m_hWnd);
         m_slidingOut = true;
         SetTimer(this->m_hWnd, kSlideOutTimer, m_tickPeriod, nullptr);
     }
@@ -259,4 +278,5 @@ private:
     UINT m_tickPeriod = 10;
     ScopedBitmap m_background;
     TaskbarProbes m_probes = SystemTaskbarProbes();
+    CPopupAccess m_access{[this] { return DescribeAlert(); }};
 };

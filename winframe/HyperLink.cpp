@@ -2,6 +2,7 @@
 
 #include "winframe/ModuleInstance.h"
 #include "winframe/PaintWindow.h"
+#include "winframe/WindowText.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -19,13 +20,6 @@ HFONT MakeUnderlinedFont(HFONT font)
         return nullptr;
     description.lfUnderline = TRUE;
     return CreateFontIndirectW(&description);
-}
-
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(window, &text[0], static_cast<int>(text.size())))));
-    return text;
 }
 
 } // namespace

@@ -149,6 +149,23 @@ struct FreeLibraryHandle : NullMeansNone
 
 using ScopedLibrary = ScopedHandle<HMODULE, FreeLibraryHandle>;
 
+// One reference on this library's own module, held by an object whose last Release may come from
+// a client after the host has freed the library (a COM object handed out to a screen reader).
+// Freeing it inside that call would unmap the code the call returns into: the system's thread pool
+// frees it once its callback has returned. A reference the pool cannot take stays: the library
+// stays loaded, which is safe.
+struct FreeLibraryAfterCall : NullMeansNone
+{
+    void operator()(HMODULE module) const { TrySubmitThreadpoolCallback(&FreeLibraryAfterCall::Free, module, nullptr); }
+
+    static void CALLBACK Free(PTP_CALLBACK_INSTANCE instance, void* module)
+    {
+        FreeLibraryWhenCallbackReturns(instance, static_cast<HMODULE>(module));
+    }
+};
+
+using ScopedLibraryReleasedLater = ScopedHandle<HMODULE, FreeLibraryAfterCall>;
+
 // A memory DC (CreateCompatibleDC), deleted with its owner.
 class ScopedMemoryDC
 {

@@ -52,7 +52,7 @@ std::set<std::string> ImportedLibraries(HMODULE module)
 // Windows' own libraries that the library may use, and the trace library beside it.
 const std::set<std::string> kAllowedImports = {
     "kernel32.dll", "user32.dll",  "gdi32.dll",    "advapi32.dll", "msvcrt.dll",   "shell32.dll",
-    "shlwapi.dll",  "ole32.dll",   "oleaut32.dll", "comctl32.dll", "msimg32.dll",  "gdiplus.dll",
+    "shlwapi.dll",  "ole32.dll",   "oleaut32.dll", "oleacc.dll",   "comctl32.dll", "msimg32.dll",  "gdiplus.dll",
     "dbghelp.dll",  "psapi.dll",   "uxtheme.dll",  "faultrep.dll", "version.dll",  "logvane.dll",
 };
 

@@ -2,6 +2,7 @@
 // they show it, a button pressed while they slide in, a request to quit while they are up, and
 // their GDI objects over many runs. The checks run inside the call's own message loop.
 #include "support/GdiCount.h"
+#include "support/HostWindow.h"
 #include "popups/PopupTestSupport.h"
 #include "support/RegistrySandbox.h"
 #include "support/TraceCapture.h"
@@ -14,6 +15,7 @@
 namespace {
 
 using namespace popuptest;
+using testsupport::HostWindow;
 
 const wchar_t kLanguageKey[] = L"Software\\Orvanta\\Orvanta Utilities\\Language";
 
@@ -79,25 +81,6 @@ protected:
     void SetUp() override { ASSERT_TRUE(language.SetString(L"English")); }
 
     testsupport::RegistryValueOverride language{HKEY_CURRENT_USER, kLanguageKey, L"default"};
-};
-
-// A plain window of the host that has the keyboard; the pop-up must not take it away.
-class HostWindow
-{
-public:
-    HostWindow()
-        : m_window(CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
-                                   nullptr, nullptr))
-    {
-        SetForegroundWindow(m_window);
-        SetActiveWindow(m_window);
-        SetFocus(m_window);
-    }
-    ~HostWindow() { DestroyWindow(m_window); }
-    HWND Get() const { return m_window; }
-
-private:
-    HWND m_window;
 };
 
 TEST_F(ShutdownPopups, ShowTheirTextsColoursAndFontsWithoutTakingTheFocus)
