@@ -6,8 +6,9 @@
 #include <utility>
 
 // The owners of everything the library holds from the system: one owner per kind of handle,
-// each frees what it holds once, when it goes or when Reset hands it something else. Nothing
-// outside this header frees a handle by hand.
+// each frees what it holds once, when it goes or when Reset hands it something else. Only the
+// crash handler frees by hand: its handles live in static storage and a section shared with other
+// modules, set up before any constructor runs.
 
 // How "nothing" looks for most handles: null.
 struct NullMeansNone
