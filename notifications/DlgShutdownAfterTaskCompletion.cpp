@@ -181,12 +181,7 @@ void CDlgShutdownAfterTaskCompletion::PaintIcon(HDC target)
     const int left = m_iconPosition.x, top = m_iconPosition.y;
     RECT area = {left, top, left + m_iconSize.cx, top + m_iconSize.cy};
     PaintBuffered(target, area, [&](HDC dc) {
-        if (HBITMAP background = BackgroundBitmap())
-        {
-            ScopedMemoryDC source(dc);
-            ScopedSelection selectedBackground(source.Get(), background);
-            BitBlt(dc, left, top, m_iconSize.cx, m_iconSize.cy, source.Get(), left, top, SRCCOPY);
-        }
+        PaintBackground(dc, area);
         const size_t frame = static_cast<size_t>(m_frameIndex);
         if (frame < m_frames.size() && m_frames[frame].Get())
             DrawIconEx(dc, left, top, m_frames[frame].Get(), 0, 0, 0, nullptr, DI_NORMAL);

@@ -208,6 +208,17 @@ protected:
         CDialogBase<T>::OnWindowRelease(window);
     }
 
+    // The part of the background bitmap under part, drawn in its place.
+    void PaintBackground(HDC dc, const RECT& part) const
+    {
+        if (!m_background)
+            return;
+        ScopedMemoryDC source(dc);
+        ScopedSelection selectedBackground(source.Get(), m_background.Get());
+        BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, source.Get(), part.left,
+               part.top, SRCCOPY);
+    }
+
     // The value DescribeAlert gives has changed (at most every five seconds a screen reader hears it).
     void AnnounceValueChange() { m_access.AnnounceValueChange(this->m_hWnd); }
 
@@ -258,12 +269,7 @@ private:
         RECT client = {};
         GetClientRect(this->m_hWnd, &client);
         PaintBuffered(target, client, [this](HDC dc) {
-            if (m_background)
-            {
-                ScopedMemoryDC source(dc);
-                ScopedSelection selectedBackground(source.Get(), m_background.Get());
-                BitBlt(dc, 0, 0, m_slide.width, m_slide.height, source.Get(), 0, 0, SRCCOPY);
-            }
+            PaintBackground(dc, RECT{0, 0, m_slide.width, m_slide.height});
             DrawContent(dc);
         });
     }
