@@ -57,6 +57,16 @@ bool CAccessibleServer::Answer(HWND window, WPARAM wParam, LPARAM lParam, LRESUL
     return SUCCEEDED(static_cast<HRESULT>(result));
 }
 
+bool CAccessibleServer::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                             LRESULT& result)
+{
+    if (message == WM_GETOBJECT)
+        return Answer(window, wParam, lParam, result);
+    if (message == WM_NCDESTROY)
+        Disconnect();
+    return false;
+}
+
 void CAccessibleServer::Disconnect()
 {
     if (m_object)

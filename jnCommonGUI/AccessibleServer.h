@@ -36,6 +36,9 @@ public:
 
     // WM_GETOBJECT: true with the answer for the client area; false for the default handling.
     bool Answer(HWND window, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // For a control's message map: answers WM_GETOBJECT as above and disconnects at WM_NCDESTROY,
+    // which it leaves to the control. True when the message was answered.
+    bool ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void Disconnect();
 
 private:

@@ -144,19 +144,13 @@ void CHyperLinkIcon::OnHoverLeave()
 
 bool CHyperLinkIcon::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message)
+    if (m_accessible.ProcessWindowMessage(window, message, wParam, lParam, result))
+        return true;
+    if (message == kLinkDefaultActionMessage)
     {
-    case WM_GETOBJECT:
-        return m_accessible.Answer(m_hWnd, wParam, lParam, result);
-    case kLinkDefaultActionMessage:
         Navigate();
         result = 0;
         return true;
-    case WM_NCDESTROY:
-        m_accessible.Disconnect();
-        break;
-    default:
-        break;
     }
     return CHyperLink::ProcessWindowMessage(window, message, wParam, lParam, result);
 }

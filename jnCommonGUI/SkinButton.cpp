@@ -476,8 +476,10 @@ LRESULT CSkinButton::OnSetStyle(WPARAM wParam, LPARAM lParam)
     return CallDefaultProc(BM_SETSTYLE, (wParam & ~static_cast<WPARAM>(kButtonTypeMask)) | BS_OWNERDRAW, lParam);
 }
 
-bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CSkinButton::ProcessWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (m_accessible.ProcessWindowMessage(window, message, wParam, lParam, result))
+        return true;
     switch (message)
     {
     case WM_PAINT:
@@ -542,11 +544,6 @@ bool CSkinButton::ProcessWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM
     case BM_SETSTYLE:
         result = OnSetStyle(wParam, lParam);
         return true;
-    case WM_GETOBJECT:
-        return m_accessible.Answer(m_hWnd, wParam, lParam, result);
-    case WM_NCDESTROY:
-        m_accessible.Disconnect();
-        return false;
     case WM_UPDATEUISTATE:
         CallDefaultProc(message, wParam, lParam);
         RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
