@@ -53,8 +53,8 @@ void CXJNTrayNotificationsApp::InitTraceLog()
 void CXJNTrayNotificationsApp::InitLanguage()
 {
     const std::wstring directory = HostLanguageDirectory();
-    WriteTraceF(kSource, kLanguageDirectoryTraceLine, TRACE_INFO, L"CXJNTrayNotificationsApp::InitLanguage() - Language directory is (%s)",
-                directory.c_str());
+    WriteTraceF(kSource, kLanguageDirectoryTraceLine, TRACE_INFO,
+                L"CXJNTrayNotificationsApp::InitLanguage() - Language directory is (%s)", directory.c_str());
     std::wstring name;
     if (!ReadLanguageName(m_userRegistry, m_machineRegistry, name))
     {

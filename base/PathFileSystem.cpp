@@ -162,7 +162,7 @@ bool CPath::SetFileTimes(const FILETIME* creation, const FILETIME* access, const
         if (local[i] && !LocalFileTimeToFileTime(local[i], &utc[i]))
             return false;
     ScopedFile file(CreateFileW(m_path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file)
         return false;
     return SetFileTime(file.Get(), creation ? &utc[0] : nullptr, access ? &utc[1] : nullptr,

@@ -15,7 +15,7 @@ bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteL
 {
     m_fileName = path;
     ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  openAlways ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                openAlways ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     const DWORD size = GetFileSize(file.Get(), nullptr);
@@ -53,7 +53,7 @@ bool FileString::loadFile(const std::wstring& path, bool openAlways, DWORD byteL
 bool FileString::createFile(const std::wstring& path)
 {
     ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         throw BaseException(kSource, __LINE__, L"File String Exception", BaseException::NoErrorCode);
     file.Reset();
@@ -67,7 +67,7 @@ bool FileString::saveFile(const std::wstring& path)
     if (target.empty())
         return false;
     ScopedFile file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         throw BaseException(kSource, __LINE__, L"FileString::saveFile(), OpenFile Failed",
                             BaseException::NoErrorCode);
