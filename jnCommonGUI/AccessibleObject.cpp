@@ -69,11 +69,11 @@ ComRef<CAccessibleObject> CAccessibleObject::Create(HWND window, CAccessibleSour
 }
 
 CAccessibleObject::CAccessibleObject(HWND window, CAccessibleSource& source, ComRef<IAccessible> standard)
-    : m_window(window),
+    : m_module(TakeModuleReference()),
+      m_window(window),
       m_thread(GetWindowThreadProcessId(window, nullptr)),
       m_source(&source),
-      m_standard(std::move(standard)),
-      m_module(TakeModuleReference())
+      m_standard(std::move(standard))
 {
     if (CAppModule* module = ThisAppModule())
         module->Lock();

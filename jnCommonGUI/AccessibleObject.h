@@ -91,10 +91,11 @@ private:
     template <class Call, class... Out>
     HRESULT Standard(Call call, Out*... outs);
 
+    // First, so that it goes last: the standard object's release still runs code of this library.
+    ScopedLibraryReleasedLater m_module;
     volatile LONG m_references = 1;
     HWND m_window;
     DWORD m_thread;
     CAccessibleSource* m_source;
     ComRef<IAccessible> m_standard;
-    ScopedLibraryReleasedLater m_module;
 };
